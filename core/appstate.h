@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/contest.h"
+#include "core/texts.h"
+
+namespace veltra {
+
+// Everything the windows and routines share: the competition, the working state and the
+// language texts. The application owns one; tests build their own.
+struct AppState {
+    Contest contest;
+    Workspace work;
+    Texts texts;
+};
+
+inline constexpr const char* ProgramName = "Veltra";
+inline constexpr const char* MainCaption = "Veltra    ver. 2.41";
+
+} // namespace veltra

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringView>
+#include <optional>
+
+namespace veltra {
+
+// Text to number as the files need it: blanks around the value allowed, an optional sign,
+// digits with an optional full stop, whatever the system's locale. Anything else is no number.
+std::optional<double> ParseReal(QStringView text);
+
+// A whole number within [minimum, maximum]; a real is rounded half to even first, as the
+// ordinary conversion to a whole number does.
+std::optional<int> ParseInteger(QStringView text, int minimum = -32768, int maximum = 32767);
+
+} // namespace veltra

@@ -1,0 +1,35 @@
+#include "core/savefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace veltra {
+
+Status SaveFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    const auto fail = [&](const QString& reason) {
+        file.cancelWriting();
+        return Status::failure(QStringLiteral("Could not write the file\n%1\n\n%2")
+                                   .arg(QDir::toNativeSeparators(path), reason));
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    if (file.write(bytes) != bytes.size())
+        return fail(file.errorString());
+    if (!file.commit())
+        return fail(file.errorString());
+    return Status::success();
+}
+
+std::optional<QByteArray> ReadWholeFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace veltra

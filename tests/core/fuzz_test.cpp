@@ -1,0 +1,115 @@
+#include "core/contestfiles.h"
+#include "core/fieldreader.h"
+#include "core/format.h"
+#include "core/numbers.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace veltra;
+
+namespace {
+
+QByteArray readData(const char* name) {
+    QFile file(QStringLiteral(VELTRA_TEST_DATA "/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Flips, inserts, deletes and duplicates bytes, favouring the bytes the readers care about.
+QByteArray mutate(QByteArray bytes, std::mt19937& random) {
+    static const char interesting[] = {',', '\r', '\n', ' ',  '0',    '9',
+                                       '-', '.',  'X',  '\0', '\xff', '\xe6'};
+    std::uniform_int_distribution<int> edits(1, 8);
+    for (int n = edits(random); n > 0; --n) {
+        const qsizetype size = bytes.size();
+        const qsizetype at =
+            size == 0 ? 0 : std::uniform_int_distribution<qsizetype>(0, size - 1)(random);
+        const char byte = random() % 2 ? interesting[random() % sizeof interesting]
+                                       : static_cast<char>(random() % 256);
+        switch (random() % 5) {
+        case 0:
+            if (size > 0)
+                bytes[at] = byte;
+            break;
+        case 1:
+            bytes.insert(at, byte);
+            break;
+        case 2:
+            if (size > 0)
+                bytes.remove(at, 1 + random() % 8);
+            break;
+        case 3:
+            bytes.insert(at, bytes.mid(at, 1 + random() % 40));
+            break;
+        default:
+            bytes.insert(at, QByteArray::number(static_cast<int>(random() % 300) - 50));
+            break;
+        }
+    }
+    return bytes;
+}
+
+void expectStoreInvariants(const Contest& c) {
+    ASSERT_GE(c.JudgeCount, 0);
+    ASSERT_LE(c.JudgeCount, MaxJudges);
+    ASSERT_GE(c.PilotCount, 0);
+    ASSERT_LE(c.PilotCount, MaxPilots);
+    ASSERT_GE(c.TeamCount, 0);
+    ASSERT_LE(c.TeamCount, MaxTeams);
+    ASSERT_GE(c.ManeuverCount, 0);
+    ASSERT_LE(c.ManeuverCount, MaxManeuvers);
+    ASSERT_GE(c.Rounds, 0);
+    ASSERT_LE(c.Rounds, MaxRounds);
+    for (int t = 0; t < c.TeamCount; ++t) {
+        ASSERT_GE(c.Teams[t].MemberCount, 0);
+        ASSERT_LE(c.Teams[t].MemberCount, MaxMembers);
+    }
+}
+
+} // namespace
+
+TEST(Fuzz, DamagedCompetitionAndScheduleFilesNeverCrashTheReaders) {
+    QTemporaryDir dir;
+    Workspace work;
+    work.ContestDir = dir.path() + u'/';
+    work.ContestFile = QStringLiteral("fuzz.cnt");
+    work.ProgramDir = dir.path();
+    Texts texts;
+    const QByteArray seeds[] = {readData("contest.cnt"), readData("schedule.sch")};
+    ASSERT_FALSE(seeds[0].isEmpty());
+    std::mt19937 random(20261206);
+    QElapsedTimer clock;
+    clock.start();
+    int runs = 0;
+    for (; runs < 20000 && clock.elapsed() < 20000; ++runs) {
+        const QByteArray bytes = mutate(seeds[runs % 2], random);
+        Contest contest;
+        contest.ContSchedule = QStringLiteral("fuzz.sch");
+        QFile cnt(work.contestPath());
+        ASSERT_TRUE(cnt.open(QIODevice::WriteOnly));
+        cnt.write(bytes);
+        cnt.close();
+        QFile sch(dir.path() + QStringLiteral("/fuzz.sch"));
+        ASSERT_TRUE(sch.open(QIODevice::WriteOnly));
+        sch.write(bytes);
+        sch.close();
+        ReadFile(ReadContestFile, contest, work, texts);
+        ReadFile(ReadScheduleFile, contest, work, texts);
+        expectStoreInvariants(contest);
+        ContestFileBytes(contest);
+        ScheduleFileBytes(contest, contest.TotalTime);
+
+        FieldReader reader(bytes);
+        while (!reader.atEnd()) {
+            const QString field = reader.ReadField();
+            ParseReal(field);
+            FormatText(field, u"!@@@@@@");
+            if (const auto value = ParseReal(field))
+                FormatNumber(*value, u"###0.0");
+        }
+    }
+    EXPECT_GE(runs, 1000);
+}
