@@ -16,20 +16,33 @@ bool isSeparator(char byte) {
 FieldReader::FieldReader(QByteArray bytes, EndOfFile atEnd)
     : bytes_(std::move(bytes)), atEnd_(atEnd) {}
 
-QString FieldReader::ReadField() {
-    while (pos_ < bytes_.size() && isSeparator(bytes_.at(pos_)))
+QByteArrayView FieldReader::ReadFieldBytes() {
+    const char* data = bytes_.constData();
+    const qsizetype size = bytes_.size();
+    while (pos_ < size && isSeparator(data[pos_]))
         ++pos_;
     fieldStart_ = pos_;
-    while (pos_ < bytes_.size()) {
-        if (isSeparator(bytes_.at(pos_))) {
-            const QString field = fromAnsi(bytes_.constData() + fieldStart_, pos_ - fieldStart_);
+    while (pos_ < size) {
+        if (isSeparator(data[pos_])) {
+            const QByteArrayView field(data + fieldStart_, pos_ - fieldStart_);
+            // A comma at the end of a line still ends the line's record.
+            qsizetype ahead = pos_;
+            while (ahead < size && data[ahead] == ',')
+                ++ahead;
+            endedLine_ = ahead == size || isSeparator(data[ahead]);
             ++pos_;
             return field;
         }
         ++pos_;
     }
-    const QString field = fromAnsi(bytes_.constData() + fieldStart_, pos_ - fieldStart_);
+    endedLine_ = true;
+    const QByteArrayView field(data + fieldStart_, pos_ - fieldStart_);
     return atEnd_ == EndOfFile::TrimBlanks ? TrimBlanks(field) : field;
+}
+
+QString FieldReader::ReadField() {
+    const QByteArrayView field = ReadFieldBytes();
+    return fromAnsi(field.data(), field.size());
 }
 
 int FieldReader::lastFieldLine() const {
@@ -56,6 +69,16 @@ QString StringExchange(const QString& text, QChar searchChar, QChar exchangeChar
     QString result = text;
     result.replace(searchChar, exchangeChar);
     return result;
+}
+
+QByteArrayView TrimBlanks(QByteArrayView bytes) {
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && bytes[begin] == ' ')
+        ++begin;
+    while (end > begin && bytes[end - 1] == ' ')
+        --end;
+    return bytes.sliced(begin, end - begin);
 }
 
 QString TrimBlanks(const QString& text) {

@@ -21,6 +21,16 @@ long double scaledAndRounded(double value, int decimals) {
 
 QString digitsOf(long double whole) {
     char buffer[64];
+    if (whole < 1e18L) {
+        auto value = static_cast<unsigned long long>(whole);
+        char* end = buffer + sizeof buffer;
+        char* begin = end;
+        do {
+            *--begin = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        return QString::fromLatin1(begin, end - begin);
+    }
     std::snprintf(buffer, sizeof buffer, "%.0Lf", whole);
     return QString::fromLatin1(buffer);
 }

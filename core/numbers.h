@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringView>
 #include <optional>
 
@@ -8,9 +9,11 @@ namespace veltra {
 // Text to number as the files need it: blanks around the value allowed, an optional sign,
 // digits with an optional full stop, whatever the system's locale. Anything else is no number.
 std::optional<double> ParseReal(QStringView text);
+std::optional<double> ParseReal(QByteArrayView text);
 
 // A whole number within [minimum, maximum]; a real is rounded half to even first, as the
 // ordinary conversion to a whole number does.
 std::optional<int> ParseInteger(QStringView text, int minimum = -32768, int maximum = 32767);
+std::optional<int> ParseInteger(QByteArrayView text, int minimum = -32768, int maximum = 32767);
 
 } // namespace veltra
