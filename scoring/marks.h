@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/contest.h"
+
+#include <array>
+#include <cstdint>
+
+namespace veltra {
+
+// The judges' marks of one pilot in one round: a table of maneuvers by judges whose cells are
+// empty or a whole number 0 to 10, and the bonus. Indices are 0-based.
+class RoundMarks {
+  public:
+    static constexpr int MaxMark = 10;
+    // The entry window offers -10 to 10; a stored file may hold any whole number.
+    static constexpr int MinBonus = -10;
+    static constexpr int MaxBonus = 10;
+
+    bool hasMark(int maneuver, int judge) const { return cells_[maneuver][judge] >= 0; }
+    int mark(int maneuver, int judge) const { return cells_[maneuver][judge]; }
+    void setMark(int maneuver, int judge, int value);
+    void clearMark(int maneuver, int judge) { cells_[maneuver][judge] = kEmpty; }
+
+    int bonus() const { return bonus_; }
+    void setBonus(int value) { bonus_ = value; }
+
+    // Empties every cell and sets the bonus to 0.
+    void clear();
+
+  private:
+    static constexpr std::int8_t kEmpty = -1;
+    using Row = std::array<std::int8_t, MaxJudges>;
+    std::array<Row, MaxManeuvers> cells_ = emptyCells();
+    int bonus_ = 0;
+
+    static std::array<Row, MaxManeuvers> emptyCells();
+};
+
+// A maneuver K-factor of 0 counts as 1.
+inline int EffectiveK(int maneuverK) {
+    return maneuverK == 0 ? 1 : maneuverK;
+}
+
+// The row sum of one maneuver: the given marks added up, without the highest and the lowest
+// once four or more were given (result method 0), times the maneuver's K-factor.
+std::int64_t RowSum(const RoundMarks& marks, int maneuver, int judgeCount, int maneuverK,
+                    int resultMethod);
+
+// One judge's marks weighted by the maneuver K-factors, discarded marks included.
+std::int64_t JudgeSum(const RoundMarks& marks, int judge, const Contest& contest);
+
+// The pilot's points of the round: all row sums plus the bonus, times the pilot's K-factor.
+double RoundPoints(const RoundMarks& marks, const Contest& contest, double pilotKFactor);
+
+} // namespace veltra

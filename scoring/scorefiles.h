@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/contest.h"
+#include "core/status.h"
+#include "scoring/marks.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <array>
+
+namespace veltra {
+
+// Round score file of a pilot and round: the contest folder, the contest name, a blank, the
+// pilot name and ".R" with the round in two digits. Names are trimmed.
+QString RoundScoreFilePath(const Contest& contest, const Workspace& work, const QString& pilotName,
+                           int round);
+
+// Results file: the contest folder, the contest name and ".RES". The name is trimmed for
+// writing and reading alike, so a name with a trailing blank still finds its file.
+QString ResultsFilePath(const Contest& contest, const Workspace& work);
+
+// One "SCORE" line per maneuver with max(3, judges) marks, empty cells and absent judges as
+// "0", then the bonus line and an empty line.
+QByteArray RoundScoreFileBytes(const RoundMarks& marks, int maneuverCount, int judgeCount);
+
+// One line per pilot: start number, name and the points of every round.
+QByteArray ResultsFileBytes(const Contest& contest);
+
+// Writes the round score file of one pilot and round, then the whole results file from every
+// pilot's points. Either write failing leaves that file as it was and names it.
+Status SaveScores(const Contest& contest, const Workspace& work, int pilotIndex, int round,
+                  const RoundMarks& marks);
+
+// Reads the stored marks of one pilot and round into `marks` (which the caller has emptied).
+// A missing file holds no marks. A damaged file stops the reading with "FEIL " and its path;
+// what was read before the fault stays.
+Status RecallScores(const Contest& contest, const Workspace& work, int pilotIndex, int round,
+                    RoundMarks& marks);
+
+// Marks of a round score file; the parse stops at the first damaged value.
+Status ParseRoundScoreFile(const QByteArray& bytes, const Contest& contest, RoundMarks& marks);
+
+// Sets rounds 1 .. roundsToCount of every pilot found in the results file. Lines written for
+// fewer rounds give the missing rounds 0. When a points field is damaged, every pilot's points
+// are rebuilt from the round score files instead, and the returned failure tells the user so.
+Status ReadPreviousScores(Contest& contest, const Workspace& work, int roundsToCount);
+
+// Calls onScore(rowField, marks, markCount) for each "SCORE" line and onBonus(field) for each
+// "BONUS" line of a round score file; marks beyond the line's own fields are absent.
+struct RoundScoreLine {
+    QByteArrayView row;
+    std::array<QByteArrayView, MaxJudges> marks;
+    int markCount = 0;
+};
+template <typename OnScore, typename OnBonus>
+void ScanRoundScoreFile(QByteArrayView bytes, int judgeCount, OnScore&& onScore, OnBonus&& onBonus);
+
+} // namespace veltra
+
+#include "scoring/scorefiles_scan.h"

@@ -1,0 +1,50 @@
+#include "scoring/judgeanalysis.h"
+#include "scoring/scorefiles.h"
+#include "support/mutate.h"
+#include "support/testsupport.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace veltra;
+
+TEST(Fuzz, DamagedScoreAndResultsFilesNeverCrashTheReaders) {
+    QTemporaryDir dir;
+    Workspace work;
+    work.ContestDir = dir.path() + u'/';
+    Contest contest;
+    contest.ContName = QStringLiteral("F");
+    contest.Rounds = 2;
+    contest.JudgeCount = 5;
+    contest.ManeuverCount = 3;
+    contest.ManeuverK = {1, 2, 3};
+    contest.PilotCount = 3;
+    contest.Pilots[0].Name = QString::fromUtf8("Bjørn Æsøy");
+    contest.Pilots[1].Name = QString::fromUtf8("Kåre Ås");
+    contest.Pilots[2].Name = QString::fromUtf8("Åse");
+    const QByteArray round = readBytes(testData("round_five_judges.R01"));
+    const QByteArray results = readBytes(testData("results.RES"));
+    ASSERT_FALSE(round.isEmpty());
+    ASSERT_FALSE(results.isEmpty());
+
+    std::mt19937 random(61206);
+    QElapsedTimer clock;
+    clock.start();
+    int runs = 0;
+    for (; runs < 10000 && clock.elapsed() < 15000; ++runs) {
+        const QByteArray damagedRound = mutate(round, random);
+        ASSERT_TRUE(
+            writeBytes(RoundScoreFilePath(contest, work, contest.Pilots[1].Name, 1), damagedRound));
+        ASSERT_TRUE(writeBytes(ResultsFilePath(contest, work), mutate(results, random)));
+        RoundMarks marks;
+        RecallScores(contest, work, 1, 1, marks);
+        for (int m = 0; m < MaxManeuvers; ++m)
+            for (int j = 0; j < MaxJudges; ++j)
+                ASSERT_TRUE(!marks.hasMark(m, j) ||
+                            (marks.mark(m, j) >= 0 && marks.mark(m, j) <= 10));
+        ReadPreviousScores(contest, work, 1 + runs % MaxRounds);
+        JudgeAnalysisText(contest, work, Texts(), QString());
+    }
+    EXPECT_GE(runs, 500);
+}

@@ -1,0 +1,192 @@
+#include "scoring/scorefiles.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace veltra;
+
+namespace {
+
+class ScoreFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        work.ContestDir = dir.path() + u'/';
+        contest.ContName = QString::fromUtf8("Vårcup ");
+        contest.Rounds = 2;
+        addPilot(1, "Bjørn Æsøy");
+        addPilot(2, "Kåre Ås");
+        addPilot(10, "Åse");
+    }
+
+    void addPilot(int startNo, const char* name) {
+        Pilot& pilot = contest.Pilots[contest.PilotCount++];
+        pilot.StartNo = startNo;
+        pilot.Name = QString::fromUtf8(name);
+    }
+
+    void useSchedule(int judges, int maneuvers) {
+        contest.JudgeCount = judges;
+        contest.ManeuverCount = maneuvers;
+        for (int m = 0; m < maneuvers; ++m)
+            contest.ManeuverK[m] = m % 4;
+    }
+
+    QString path(const char* name) const { return dir.path() + u'/' + QString::fromUtf8(name); }
+
+    QTemporaryDir dir;
+    Contest contest;
+    Workspace work;
+};
+
+} // namespace
+
+TEST_F(ScoreFiles, SavedFilesMatchTheExpectedBytes) {
+    useSchedule(5, 3);
+    RoundMarks marks;
+    const int row0[] = {8, 7, 9, 8, 8};
+    for (int j = 0; j < 5; ++j)
+        marks.setMark(0, j, row0[j]);
+    marks.setMark(1, 0, 10);
+    marks.setMark(1, 2, 0);
+    marks.setMark(1, 3, 6);
+    marks.setMark(1, 4, 5);
+    marks.setBonus(-4);
+    contest.Pilots[0].RoundScore = {572.0, 0.0};
+    contest.Pilots[1].RoundScore = {-10.0, 1234.567};
+    contest.Pilots[2].RoundScore = {12.4, 12.6};
+
+    ASSERT_TRUE(SaveScores(contest, work, 0, 1, marks));
+    EXPECT_EQ(RoundScoreFilePath(contest, work, contest.Pilots[0].Name, 1),
+              path("Vårcup Bjørn Æsøy.R01"));
+    EXPECT_EQ(readBytes(path("Vårcup Bjørn Æsøy.R01")),
+              readBytes(testData("round_five_judges.R01")));
+    EXPECT_EQ(readBytes(path("Vårcup.RES")), readBytes(testData("results.RES")));
+
+    useSchedule(1, 2);
+    RoundMarks one;
+    one.setMark(0, 0, 7);
+    one.setMark(1, 0, 10);
+    one.setBonus(3);
+    EXPECT_EQ(RoundScoreFileBytes(one, 2, 1), readBytes(testData("round_one_judge.R02")));
+}
+
+TEST_F(ScoreFiles, StoreAndRecallRoundTripForOneTwoAndElevenJudges) {
+    for (int judges : {1, 2, 11}) {
+        useSchedule(judges, 51);
+        RoundMarks stored;
+        for (int m = 0; m < 51; ++m)
+            for (int j = 0; j < judges; ++j)
+                if ((m + j) % 7 != 0)
+                    stored.setMark(m, j, (m * 3 + j) % 11);
+        stored.setBonus(-10);
+        ASSERT_TRUE(SaveScores(contest, work, 1, 2, stored));
+
+        RoundMarks recalled;
+        ASSERT_TRUE(RecallScores(contest, work, 1, 2, recalled)) << judges;
+        EXPECT_EQ(recalled.bonus(), -10);
+        for (int m = 0; m < 51; ++m) {
+            for (int j = 0; j < MaxJudges; ++j) {
+                const bool judgeExists = j < judges;
+                // An empty cell is stored as 0 and comes back as a given mark of 0.
+                ASSERT_EQ(recalled.hasMark(m, j), judgeExists) << judges << " " << m << " " << j;
+                if (judgeExists) {
+                    ASSERT_EQ(recalled.mark(m, j), stored.hasMark(m, j) ? stored.mark(m, j) : 0);
+                }
+            }
+        }
+    }
+}
+
+TEST_F(ScoreFiles, RecallReportsDamagedFilesAndKeepsWhatWasRead) {
+    useSchedule(3, 4);
+    RoundMarks never;
+    ASSERT_TRUE(RecallScores(contest, work, 0, 1, never));
+    EXPECT_FALSE(never.hasMark(0, 0));
+    EXPECT_EQ(never.bonus(), 0);
+    EXPECT_FALSE(QFile::exists(path("Vårcup Bjørn Æsøy.R01")));
+
+    const char* faults[] = {"SCORE,01,8,7,9,\r\nSCORE,xx,1,1,1,\r\nSCORE,03,5,5,5,\r\n",
+                            "SCORE,01,8,7,9,\r\nSCORE,09,1,1,1,\r\n",
+                            "SCORE,01,8,7,9,\r\nSCORE,02,1,11,1,\r\n",
+                            "SCORE,01,8,7,9,\r\nBONUS,abc\r\n"};
+    for (const char* body : faults) {
+        ASSERT_TRUE(writeBytes(path("Vårcup Kåre Ås.R03"), body));
+        RoundMarks marks;
+        const Status status = RecallScores(contest, work, 1, 3, marks);
+        ASSERT_FALSE(status) << body;
+        EXPECT_EQ(status.message, "FEIL " + QDir::toNativeSeparators(path("Vårcup Kåre Ås.R03")));
+        EXPECT_EQ(marks.mark(0, 2), 9) << body;
+        EXPECT_FALSE(marks.hasMark(2, 0)) << body;
+    }
+
+    // A line written before a judge was added leaves the new judge's cell empty.
+    ASSERT_TRUE(writeBytes(path("Vårcup Kåre Ås.R03"), "SCORE,01,8,7,\r\nSCORE,02,1,2,3,0,0,\r\n"));
+    RoundMarks shortLine;
+    ASSERT_TRUE(RecallScores(contest, work, 1, 3, shortLine));
+    EXPECT_FALSE(shortLine.hasMark(0, 2));
+    EXPECT_EQ(shortLine.mark(1, 2), 3);
+}
+
+TEST_F(ScoreFiles, ReadPreviousScoresMatchesPilotsByName) {
+    ASSERT_TRUE(writeBytes(path("Vårcup.RES"), readBytes(testData("results.RES"))));
+    contest.Pilots[2].Name = QString::fromUtf8("Åse ");
+    addPilot(4, "Unscored");
+    contest.Pilots[3].RoundScore = {5.0, 6.0, 7.0};
+
+    ASSERT_TRUE(ReadPreviousScores(contest, work, 2));
+    EXPECT_EQ(contest.Pilots[0].RoundScore[0], 572.0);
+    EXPECT_EQ(contest.Pilots[1].RoundScore[0], -10.0);
+    EXPECT_EQ(contest.Pilots[1].RoundScore[1], 1234.57);
+    EXPECT_EQ(contest.Pilots[2].RoundScore[1], 12.6);
+    EXPECT_EQ(contest.Pilots[3].RoundScore[1], 6.0);
+
+    ASSERT_TRUE(ReadPreviousScores(contest, work, 1)); // more rounds in the file than asked
+    EXPECT_EQ(contest.Pilots[1].RoundScore[1], 1234.57);
+
+    contest.Pilots[0].RoundScore[2] = 99.0;
+    ASSERT_TRUE(ReadPreviousScores(contest, work, 3)); // rounds raised after scoring began
+    EXPECT_EQ(contest.Pilots[0].RoundScore[0], 572.0);
+    EXPECT_EQ(contest.Pilots[0].RoundScore[2], 0.0);
+    EXPECT_EQ(contest.Pilots[2].RoundScore[0], 12.4);
+}
+
+TEST_F(ScoreFiles, ADamagedResultsFileIsRebuiltFromTheStoredMarks) {
+    useSchedule(3, 2);
+    contest.ManeuverK[0] = 2;
+    contest.ManeuverK[1] = 0;
+    contest.Pilots[1].KFactor = 1.5;
+    ASSERT_TRUE(writeBytes(path("Vårcup Kåre Ås.R01"),
+                           "SCORE,01,8,7,9,\r\nSCORE,02,5,5,5,\r\nBONUS,2\r\n"));
+    ASSERT_TRUE(writeBytes(path("Vårcup.RES"), "001, Bjørn Æsøy, 0572.00, 0000.00, \r\n"
+                                               "002, Kåre Ås, 00#4.00, 0001.00, \r\n"));
+    contest.Pilots[0].RoundScore = {300.0, 200.0};
+    const Status status = ReadPreviousScores(contest, work, 2);
+    EXPECT_FALSE(status);
+    EXPECT_TRUE(status.message.contains(QStringLiteral("Vårcup.RES")));
+    EXPECT_EQ(contest.Pilots[1].RoundScore[0], (48 + 15 + 2) * 1.5);
+    EXPECT_EQ(contest.Pilots[1].RoundScore[1], 0.0);
+    EXPECT_EQ(contest.Pilots[0].RoundScore[0], 0.0); // no marks stored for this pilot
+}
+
+TEST_F(ScoreFiles, AFailedStoreNamesTheFileAndLeavesTheOldOnesIntact) {
+    useSchedule(3, 2);
+    RoundMarks marks;
+    marks.setMark(0, 0, 9);
+    ASSERT_TRUE(SaveScores(contest, work, 0, 1, marks));
+    const QByteArray results = readBytes(path("Vårcup.RES"));
+
+    ASSERT_TRUE(QFile::remove(path("Vårcup.RES")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromUtf8("Vårcup.RES")));
+    const Status blocked = SaveScores(contest, work, 0, 1, marks);
+    EXPECT_FALSE(blocked);
+    EXPECT_TRUE(blocked.message.contains(QString::fromUtf8("Vårcup.RES")));
+
+    work.ContestDir = dir.path() + QStringLiteral("/vanished/");
+    const Status vanished = SaveScores(contest, work, 0, 1, marks);
+    EXPECT_FALSE(vanished);
+    EXPECT_TRUE(vanished.message.contains(QString::fromUtf8("Bjørn Æsøy.R01")));
+    EXPECT_FALSE(results.isEmpty());
+}
