@@ -1,5 +1,7 @@
 #include "scoring/marks.h"
 
+#include "core/format.h"
+
 #include <algorithm>
 
 namespace veltra {
@@ -56,6 +58,37 @@ double RoundPoints(const RoundMarks& marks, const Contest& contest, double pilot
     for (int m = 0; m < contest.ManeuverCount; ++m)
         raw += RowSum(marks, m, contest.JudgeCount, contest.ManeuverK[m], contest.ResultMethod);
     return static_cast<double>(raw) * pilotKFactor;
+}
+
+RoundTotals ComputeRoundTotals(const RoundMarks& marks, const Contest& contest,
+                               double pilotKFactor) {
+    RoundTotals totals;
+    std::int64_t raw = marks.bonus();
+    for (int m = 0; m < contest.ManeuverCount; ++m) {
+        totals.rowSum[m] =
+            RowSum(marks, m, contest.JudgeCount, contest.ManeuverK[m], contest.ResultMethod);
+        raw += totals.rowSum[m];
+    }
+    for (int j = 0; j < contest.JudgeCount; ++j)
+        totals.judgeSum[j] = JudgeSum(marks, j, contest);
+    totals.points = static_cast<double>(raw) * pilotKFactor;
+    return totals;
+}
+
+QString KFactorCellText(int maneuverK) {
+    return FormatNumber(maneuverK, u"##");
+}
+
+QString RowSumCellText(std::int64_t rowSum) {
+    return FormatNumber(static_cast<double>(rowSum), u"###");
+}
+
+QString JudgeSumCellText(std::int64_t judgeSum) {
+    return QString::number(judgeSum);
+}
+
+QString PointsCellText(double points) {
+    return FormatText(FormatNumber(points, u"#0.0"), u"@@@@@@");
 }
 
 } // namespace veltra

@@ -52,4 +52,20 @@ std::int64_t JudgeSum(const RoundMarks& marks, int judge, const Contest& contest
 // The pilot's points of the round: all row sums plus the bonus, times the pilot's K-factor.
 double RoundPoints(const RoundMarks& marks, const Contest& contest, double pilotKFactor);
 
+// Everything the score entry grid shows beside the marks, computed in one pass.
+struct RoundTotals {
+    std::array<std::int64_t, MaxManeuvers> rowSum{};
+    std::array<std::int64_t, MaxJudges> judgeSum{};
+    double points = 0.0;
+};
+RoundTotals ComputeRoundTotals(const RoundMarks& marks, const Contest& contest,
+                               double pilotKFactor);
+
+// The texts of the grid's cells: K-factor "##" and row sum "###" (0 shows as an empty cell),
+// judge sums as plain numbers, the points "#0.0" right-aligned in 6 characters.
+QString KFactorCellText(int maneuverK);
+QString RowSumCellText(std::int64_t rowSum);
+QString JudgeSumCellText(std::int64_t judgeSum);
+QString PointsCellText(double points);
+
 } // namespace veltra

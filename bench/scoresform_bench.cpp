@@ -1,0 +1,65 @@
+// Score entry at full size (51 maneuvers, 11 judges): the time from a key press to the
+// recomputed grid, and to the grid painted again.
+#include "ui/scoresform.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace veltra;
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    AppState state;
+    state.work.ContestDir = dir.path() + u'/';
+    Contest& c = state.contest;
+    c.ContName = QStringLiteral("Bench");
+    c.Rounds = 10;
+    c.JudgeCount = MaxJudges;
+    for (int j = 0; j < MaxJudges; ++j)
+        c.Judges[j].Name = QStringLiteral("Judge %1").arg(j + 1);
+    c.ManeuverCount = MaxManeuvers;
+    for (int m = 0; m < MaxManeuvers; ++m) {
+        c.ManeuverName[m] = QStringLiteral("Maneuver %1").arg(m + 1);
+        c.ManeuverK[m] = 1 + m % 10;
+    }
+    c.PilotCount = 2;
+    c.Pilots[0].Name = QStringLiteral("A");
+    c.Pilots[1].Name = QStringLiteral("B");
+
+    ScoresForm form(state);
+    form.resize(1200, 900);
+    form.show();
+    (void)QTest::qWaitForWindowExposed(&form);
+    auto* grid = form.findChild<QTableWidget*>(QStringLiteral("ResultGrid"));
+
+    const auto measure = [&](bool paint) {
+        std::vector<double> micros;
+        for (int key = 0; key < MaxManeuvers * MaxJudges; ++key) {
+            QElapsedTimer timer;
+            timer.start();
+            QTest::keyClick(grid, static_cast<char>('0' + key % 10));
+            if (paint)
+                QApplication::processEvents(); // paints what the key changed
+            micros.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
+        }
+        std::sort(micros.begin(), micros.end());
+        return std::make_pair(micros[micros.size() / 2], micros.back());
+    };
+    const auto [median, worst] = measure(false);
+    const auto [paintedMedian, paintedWorst] = measure(true);
+    std::printf("Score entry, 51 maneuvers x 11 judges, %d keys each:\n", MaxManeuvers * MaxJudges);
+    std::printf("  key press to recomputed grid   median %8.1f us   worst %8.1f us\n", median,
+                worst);
+    std::printf("  ... and painted on screen      median %8.1f us   worst %8.1f us\n",
+                paintedMedian, paintedWorst);
+    std::printf("  one frame at 60 Hz             %8.1f us\n", 16666.7);
+    return 0;
+}

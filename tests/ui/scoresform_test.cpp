@@ -1,0 +1,231 @@
+#include "scoring/scorefiles.h"
+#include "support/modal.h"
+#include "support/testsupport.h"
+#include "ui/scoresform.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace veltra;
+
+namespace {
+
+class ScoresWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        state.work.ContestDir = dir.path() + u'/';
+        Contest& c = state.contest;
+        c.ContName = QString::fromUtf8("Vårcup");
+        c.Rounds = 3;
+        c.JudgeCount = 5;
+        for (int j = 0; j < 5; ++j)
+            c.Judges[j].Name = QStringLiteral("Judge %1").arg(j + 1);
+        c.ManeuverCount = 3;
+        c.ManeuverName = {QStringLiteral("Loop"), QStringLiteral("Roll"), QStringLiteral("Spin")};
+        c.ManeuverK = {3, 2, 0};
+        c.PilotCount = 3;
+        c.Pilots[0].Name = QString::fromUtf8("Bjørn");
+        c.Pilots[0].KFactor = 1.10;
+        c.Pilots[1].Name = QString::fromUtf8("Kåre");
+        c.Pilots[2].Name = QString::fromUtf8("Åse");
+    }
+
+    void open() {
+        form = std::make_unique<ScoresForm>(state);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        grid = form->findChild<QTableWidget*>(QStringLiteral("ResultGrid"));
+        pilots = form->findChild<QListWidget*>(QStringLiteral("PilotList"));
+        bonus = form->findChild<QSpinBox*>(QStringLiteral("ScoresBonus"));
+        round = form->findChild<QSpinBox*>(QStringLiteral("RoundChange"));
+        next = form->findChild<QPushButton*>(QStringLiteral("ScoresNext"));
+        ok = form->findChild<QPushButton*>(QStringLiteral("ScoresOK"));
+        ASSERT_TRUE(grid && pilots && bonus && round && next && ok);
+    }
+
+    void type(const char* keys) {
+        for (const char* k = keys; *k; ++k)
+            QTest::keyClick(grid, *k);
+    }
+
+    QString cell(int row, int column) const { return grid->item(row, column)->text(); }
+    QString roundFile(int pilot, int r) const {
+        return RoundScoreFilePath(state.contest, state.work, state.contest.Pilots[pilot].Name, r);
+    }
+
+    QTemporaryDir dir;
+    AppState state;
+    std::unique_ptr<ScoresForm> form;
+    QTableWidget* grid = nullptr;
+    QListWidget* pilots = nullptr;
+    QSpinBox* bonus = nullptr;
+    QSpinBox* round = nullptr;
+    QPushButton* next = nullptr;
+    QPushButton* ok = nullptr;
+};
+
+} // namespace
+
+TEST_F(ScoresWindow, TypedMarksWalkDownTheColumnAndRecomputeEveryKey) {
+    open();
+    EXPECT_EQ(grid->columnCount(), 8);
+    EXPECT_EQ(grid->rowCount(), 5);
+    EXPECT_EQ(cell(0, 1), "K");
+    EXPECT_EQ(cell(0, 7), "Sum");
+    EXPECT_EQ(cell(4, 0), "Totalt");
+    EXPECT_EQ(cell(3, 1), ""); // K-factor 0 shows as an empty cell
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->currentColumn(), 2);
+
+    // One judge's column at a time, as the judges' sheets are typed: 8, 7, 9, 8, 8 on the loop.
+    type("8a5");
+    EXPECT_EQ(cell(1, 2), "8");
+    EXPECT_EQ(cell(2, 2), "5"); // "a" was ignored
+    type("x");                  // 10 on the last maneuver, then on to the next judge's row 1
+    EXPECT_EQ(cell(3, 2), "10");
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->currentColumn(), 3);
+    type("7  ");
+    QTest::keyClick(grid, Qt::Key_Up);
+    QTest::keyClick(grid, Qt::Key_Right);
+    type("9");
+    EXPECT_EQ(cell(1, 4), "9");
+    grid->setCurrentCell(1, 5);
+    type("8");
+    grid->setCurrentCell(1, 6);
+    type("8");
+    EXPECT_EQ(cell(1, 7), "72"); // (40 - 9 - 7) x 3
+    EXPECT_EQ(cell(4, 2), QString::number(8 * 3 + 5 * 2 + 10));
+
+    // The last judge column's last row sends the cursor back to row 1 of the same column.
+    grid->setCurrentCell(3, 6);
+    type("4");
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->currentColumn(), 6);
+    const double points = (72 + 5 * 2 + 14) * 1.10;
+    EXPECT_EQ(cell(4, 7), QStringLiteral(" 105.6"));
+    EXPECT_DOUBLE_EQ(state.contest.Pilots[0].RoundScore[0], points);
+
+    bonus->setValue(-10);
+    EXPECT_DOUBLE_EQ(state.contest.Pilots[0].RoundScore[0], (72 + 10 + 14 - 10) * 1.10);
+    EXPECT_EQ(cell(4, 7), QStringLiteral("  94.6"));
+}
+
+TEST_F(ScoresWindow, MovingOnStoresAndRecallsAndAnUnscoredPilotGetsZero) {
+    open();
+    bonus->setValue(10);
+    type("999");
+    EXPECT_EQ(cell(4, 7), QStringLiteral("  70.4")); // (27 + 18 + 9 + 10) x 1.10
+    QTest::mouseClick(next, Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(roundFile(0, 1)));
+    EXPECT_EQ(pilots->currentRow(), 1);
+    EXPECT_EQ(bonus->value(), 0);
+    EXPECT_EQ(cell(1, 2), "");
+    EXPECT_EQ(cell(4, 7), QStringLiteral("   0.0"));
+    EXPECT_EQ(state.contest.Pilots[1].RoundScore[0], 0.0);
+
+    QTest::mouseClick(next, Qt::LeftButton);
+    QTest::mouseClick(next, Qt::LeftButton);
+    EXPECT_EQ(pilots->currentRow(), 0); // Next on the last pilot wraps to the first
+    EXPECT_EQ(cell(1, 2), "9");
+    EXPECT_EQ(cell(1, 3), "0"); // an empty cell was stored as 0 ...
+    EXPECT_EQ(bonus->value(), 10);
+    EXPECT_EQ(cell(1, 7), ""); // ... and now counts: five marks, highest and lowest dropped
+    EXPECT_EQ(cell(4, 7), QStringLiteral("  11.0"));
+
+    round->setValue(2);
+    EXPECT_EQ(state.work.CurrentRound, 2);
+    EXPECT_EQ(cell(1, 2), "");
+    type("5");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(QFile::exists(roundFile(0, 2)));
+    const QByteArray results = readBytes(ResultsFilePath(state.contest, state.work));
+    EXPECT_TRUE(results.startsWith("000, Bj\xf8rn, 0011.00, 0016.50, 0000.00, \r\n"))
+        << results.toStdString();
+}
+
+TEST_F(ScoresWindow, ClosingByTheTitleBarStoresTheMarks) {
+    open();
+    type("76");
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(readBytes(roundFile(0, 1)).left(15), "SCORE,01,7,0,0,");
+}
+
+TEST_F(ScoresWindow, AFailedStoreKeepsThePilotAndTheMarks) {
+    open();
+    type("8");
+    state.work.ContestDir = dir.path() + QStringLiteral("/vanished/");
+    QString shown;
+    whenModal([&](QWidget& box) {
+        shown = static_cast<QMessageBox&>(box).text();
+        box.close();
+    });
+    pilots->setCurrentRow(2);
+    EXPECT_TRUE(shown.contains(QStringLiteral("vanished"))) << shown.toStdString();
+    EXPECT_EQ(pilots->currentRow(), 0);
+    EXPECT_EQ(state.work.EditPilotIndex, 0);
+    EXPECT_EQ(cell(1, 2), "8");
+
+    whenModal([](QWidget& box) { box.close(); });
+    form->close();
+    EXPECT_TRUE(form->isVisible()); // nothing typed is lost by closing
+
+    state.work.ContestDir = dir.path() + u'/';
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(QFile::exists(roundFile(0, 1)));
+}
+
+TEST_F(ScoresWindow, ADamagedRoundFileIsReportedWithFeil) {
+    ASSERT_TRUE(writeBytes(roundFile(0, 1), "SCORE,01,8,7,9,8,8,\r\nSCORE,zz,1,1,1,1,1,\r\n"));
+    QString shown;
+    whenModal([&](QWidget& box) {
+        shown = static_cast<QMessageBox&>(box).text();
+        box.close();
+    });
+    open();
+    EXPECT_EQ(shown, "FEIL " + QDir::toNativeSeparators(roundFile(0, 1)));
+    EXPECT_EQ(cell(1, 2), "8");
+    EXPECT_EQ(cell(1, 7), "72");
+}
+
+TEST_F(ScoresWindow, StoreAndRecallThroughTheGridForOneTwoAndElevenJudges) {
+    for (int judges : {1, 2, 11}) {
+        state.contest.JudgeCount = judges;
+        for (int j = 0; j < judges; ++j)
+            state.contest.Judges[j].Name = QStringLiteral("J%1").arg(j + 1);
+        open();
+        // Every cell, column by column, as the cursor walks.
+        QString typed;
+        for (int i = 0; i < judges * 3; ++i)
+            typed += QString::number((i * 7 + judges) % 10);
+        type(typed.toLatin1().constData());
+        QStringList shown;
+        for (int row = 1; row <= 3; ++row)
+            for (int column = 2; column < judges + 2; ++column)
+                shown << cell(row, column);
+        const QString points = cell(4, judges + 2);
+        QTest::mouseClick(next, Qt::LeftButton);
+        pilots->setCurrentRow(0);
+        QStringList recalled;
+        for (int row = 1; row <= 3; ++row)
+            for (int column = 2; column < judges + 2; ++column)
+                recalled << cell(row, column);
+        EXPECT_EQ(recalled, shown) << judges;
+        EXPECT_EQ(cell(4, judges + 2), points) << judges;
+        const QByteArray file = readBytes(roundFile(0, 1));
+        EXPECT_EQ(file.count(','), 3 * (2 + std::max(3, judges)) + 1) << judges;
+        QFile::remove(roundFile(0, 1));
+    }
+}
