@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace {
@@ -23,6 +24,7 @@ QString shippedFilesDir() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(veltra::ProgramName));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/veltra.png")));
 
     veltra::AppState state;
     const veltra::ProgramDirChoice dir =

@@ -16,6 +16,14 @@ bool isWritableDir(const QString& path) {
     return probe.open();
 }
 
+// A build tree or an unpacked portable copy keeps its files beside the executable; an
+// installed program never writes into its own folder.
+bool isPortable(const QString& executableDir) {
+    const bool portableLayout = QFileInfo(executableDir + QStringLiteral("/shipped")).isDir() ||
+                                QFileInfo::exists(executableDir + QStringLiteral("/Veltra.ini"));
+    return portableLayout && isWritableDir(executableDir);
+}
+
 QString withoutTrailingSlash(QString path) {
     while (path.size() > 1 && path.endsWith(u'/'))
         path.chop(1);
@@ -48,7 +56,7 @@ ProgramDirChoice ResolveProgramDir(const QString& executableDir, const QString& 
             return {chosen, Status::failure(QStringLiteral("The folder %1 named by VELTRA_HOME "
                                                            "cannot be created.")
                                                 .arg(QDir::toNativeSeparators(chosen)))};
-    } else if (isWritableDir(executableDir)) {
+    } else if (isPortable(executableDir)) {
         chosen = withoutTrailingSlash(executableDir);
     } else {
         chosen = withoutTrailingSlash(

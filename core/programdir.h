@@ -8,7 +8,8 @@ namespace veltra {
 
 // The folder that holds the settings file, the schedules and the language files:
 //  1. the folder named by the environment variable VELTRA_HOME, when set;
-//  2. otherwise the executable's own folder, when it is writable;
+//  2. otherwise the executable's own folder, when it is a build tree or a portable copy (it holds
+//     the shipped files in "shipped" or a settings file) and is writable;
 //  3. otherwise a per-user data folder, filled on first use with the shipped files.
 struct ProgramDirChoice {
     QString path;  // no trailing "/"

@@ -2,12 +2,14 @@
 #include "support/testsupport.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace veltra;
 
 TEST(ProgramDir, HomeVariableWinsAndShippedFilesFillWithoutOverwriting) {
+    QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir shipped;
     QTemporaryDir exe;
     QTemporaryDir home;
@@ -23,6 +25,12 @@ TEST(ProgramDir, HomeVariableWinsAndShippedFilesFillWithoutOverwriting) {
     EXPECT_EQ(readBytes(home.path() + "/English.lng"), "GENERAL_OK,&OK\r\n");
     EXPECT_EQ(readBytes(home.path() + "/Club.sch"), "TOTALTIME, 7\r\n");
 
+    // An installed program keeps its files in the user's data folder, never beside itself.
+    const ProgramDirChoice installed = ResolveProgramDir(exe.path(), shipped.path());
+    EXPECT_NE(installed.path, exe.path());
+    EXPECT_FALSE(QFile::exists(exe.path() + "/Club.sch"));
+
+    ASSERT_TRUE(QDir(exe.path()).mkdir("shipped"));
     const ProgramDirChoice beside = ResolveProgramDir(exe.path(), shipped.path());
     EXPECT_EQ(beside.path, exe.path());
     EXPECT_TRUE(QFile::exists(exe.path() + "/Club.sch"));
