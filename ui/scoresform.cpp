@@ -16,6 +16,8 @@ namespace veltra {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
+constexpr int kMinimumRowHeight = 11;
+constexpr int kMinimumFontPixels = 9;
 
 // Keys that move the cursor in the grid; every other key that is no mark is ignored.
 bool isNavigationKey(int key) {
@@ -149,8 +151,11 @@ void ScoresForm::buildGrid() {
         }
     }
     setCell(0, 1, QStringLiteral("K"));
-    for (int j = 0; j < judgeColumns(); ++j)
+    for (int j = 0; j < judgeColumns(); ++j) {
         setCell(0, j + 2, c.Judges[j].Name);
+        grid.item(0, j + 2)->setToolTip(c.Judges[j].Name);
+        grid.item(0, j + 2)->setTextAlignment(Qt::AlignCenter);
+    }
     setCell(0, lastColumn(), QStringLiteral("Sum"));
     for (int m = 0; m < maneuverRows(); ++m) {
         setCell(m + 1, 0, c.ManeuverName[m]);
@@ -158,26 +163,52 @@ void ScoresForm::buildGrid() {
     }
     setCell(lastRow(), 0, QStringLiteral("Totalt"));
 
-    // Widths of the design in twips, widened where a text would not fit.
-    const QFontMetrics metrics(grid.font());
+    fitGridToWindow();
+}
+
+// Every row fits the grid's height, as the design has it, so the totals stay in view without
+// scrolling; the font shrinks with the rows, down to a size that stays readable.
+void ScoresForm::fitGridToWindow() {
+    QTableWidget& grid = *ui_->ResultGrid;
+    if (grid.rowCount() == 0)
+        return;
+    // The heading row has room for two lines, so long judge names wrap instead of vanishing.
+    const int lines = grid.rowCount() + 1;
+    const int rowHeight =
+        std::max((grid.viewport()->height() - 100 / kTwipsPerPixel) / lines, kMinimumRowHeight);
+    QFont font = this->font();
+    if (QFontMetrics(font).height() + 2 > rowHeight)
+        font.setPixelSize(std::max(rowHeight - 3, kMinimumFontPixels));
+    grid.setFont(font);
+    grid.verticalHeader()->setMinimumSectionSize(kMinimumRowHeight);
+    grid.setRowHeight(0, 2 * rowHeight);
+    for (int row = 1; row < grid.rowCount(); ++row)
+        grid.setRowHeight(row, rowHeight);
+
+    // Widths of the design in twips, widened where a text would not fit; the judges share
+    // what is left, so the sums stay in view.
+    const QFontMetrics metrics(font);
     const int padding = metrics.horizontalAdvance(u'0');
-    grid.setColumnWidth(0, std::max(2000 / kTwipsPerPixel, 14 * padding));
-    grid.setColumnWidth(1, std::max(200 / kTwipsPerPixel,
-                                    metrics.horizontalAdvance(QStringLiteral("10")) + 2 * padding));
-    grid.setColumnWidth(lastColumn(),
-                        std::max(700 / kTwipsPerPixel,
-                                 metrics.horizontalAdvance(QStringLiteral("9999")) + 2 * padding));
+    const int nameWidth = std::max(2000 / kTwipsPerPixel, 14 * padding);
+    const int kWidth = std::max(200 / kTwipsPerPixel,
+                                metrics.horizontalAdvance(QStringLiteral("10")) + 2 * padding);
+    const int sumWidth = std::max(
+        700 / kTwipsPerPixel, metrics.horizontalAdvance(QStringLiteral("9999.9")) + 2 * padding);
+    grid.setColumnWidth(0, nameWidth);
+    grid.setColumnWidth(1, kWidth);
+    grid.setColumnWidth(lastColumn(), sumWidth);
     if (judgeColumns() > 0) {
-        const int free = grid.viewport()->width() - 3050 / kTwipsPerPixel;
+        const int free = grid.viewport()->width() - nameWidth - kWidth - sumWidth - 2;
         const int width = std::max(free / judgeColumns(),
                                    metrics.horizontalAdvance(QStringLiteral("999")) + 2 * padding);
         for (int j = 0; j < judgeColumns(); ++j)
             grid.setColumnWidth(j + 2, width);
     }
-    const int rowHeight = std::max(
-        (grid.viewport()->height() - 100 / kTwipsPerPixel) / grid.rowCount(), metrics.height() + 4);
-    for (int row = 0; row < grid.rowCount(); ++row)
-        grid.setRowHeight(row, rowHeight);
+}
+
+void ScoresForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    fitGridToWindow();
 }
 
 void ScoresForm::ClearGrid() {

@@ -34,12 +34,14 @@ class ScoresForm final : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Form_Activate();
     void buildGrid();
+    void fitGridToWindow();
     void ClearGrid();
     void Recalculate(int row);
     void showMarks();

@@ -229,3 +229,25 @@ TEST_F(ScoresWindow, StoreAndRecallThroughTheGridForOneTwoAndElevenJudges) {
         QFile::remove(roundFile(0, 1));
     }
 }
+
+TEST_F(ScoresWindow, ThreeJudgesKeepEveryMarkAndTheBonusAddsBeforeThePilotKFactor) {
+    state.contest.JudgeCount = 3;
+    state.contest.ManeuverK = {2, 10, 10};
+    open();
+    type("8x0"); // judge 1 down the column: 8 on the loop, 10 on the roll, 0 on the spin
+    type("7x0");
+    type("9x0");
+    EXPECT_EQ(cell(1, 5), "48"); // 8 + 7 + 9 = 24, times 2: fewer than four marks, none dropped
+    EXPECT_EQ(cell(2, 5), "300");
+    EXPECT_EQ(cell(3, 5), ""); // a row sum of 0 shows as an empty cell
+    // Row sums 48 + 300 + 180 = 528 once the spin has 9, 9 and 0.
+    grid->setCurrentCell(3, 2);
+    type("9");
+    grid->setCurrentCell(3, 3);
+    type("9");
+    bonus->setValue(10);
+    EXPECT_EQ(cell(3, 5), "180");
+    EXPECT_EQ(cell(4, 5), QStringLiteral(" 591.8")); // (528 + 10) x 1.10
+    bonus->setValue(-8);
+    EXPECT_EQ(cell(4, 5), QStringLiteral(" 572.0")); // (528 - 8) x 1.10
+}
