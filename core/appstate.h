@@ -1,15 +1,17 @@
 #pragma once
 
 #include "core/contest.h"
+#include "core/settings.h"
 #include "core/texts.h"
 
 namespace veltra {
 
-// Everything the windows and routines share: the competition, the working state and the
-// language texts. The application owns one; tests build their own.
+// Everything the windows and routines share: the competition, the working state, the
+// settings and the language texts. The application owns one; tests build their own.
 struct AppState {
     Contest contest;
     Workspace work;
+    Settings settings;
     Texts texts;
 };
 

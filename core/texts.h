@@ -5,7 +5,8 @@
 
 namespace veltra {
 
-// The message and heading texts of the language in use, by language-file key.
+// The texts of the language in use, by language-file key: messages and headings, and the
+// captions of windows and menus, which a window takes over when it is created.
 class Texts {
   public:
     // The loaded text of the key, or the program's English text when no language file gave one.

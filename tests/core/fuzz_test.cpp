@@ -1,7 +1,9 @@
 #include "core/contestfiles.h"
 #include "core/fieldreader.h"
 #include "core/format.h"
+#include "core/language.h"
 #include "core/numbers.h"
+#include "core/settings.h"
 #include "support/mutate.h"
 
 #include <QElapsedTimer>
@@ -77,6 +79,31 @@ TEST(Fuzz, DamagedCompetitionAndScheduleFilesNeverCrashTheReaders) {
             if (const auto value = ParseReal(field))
                 FormatNumber(*value, u"###0.0");
         }
+    }
+    EXPECT_GE(runs, 1000);
+}
+
+TEST(Fuzz, DamagedSettingsAndLanguageFilesNeverCrashTheReaders) {
+    const QByteArray seeds[] = {
+        readData("Veltra.ini"),
+        readData("../../resources/program/Norsk.lng"),
+    };
+    ASSERT_FALSE(seeds[0].isEmpty());
+    ASSERT_FALSE(seeds[1].isEmpty());
+    std::mt19937 random(20261207);
+    QElapsedTimer clock;
+    clock.start();
+    int runs = 0;
+    for (; runs < 20000 && clock.elapsed() < 5000; ++runs) {
+        const QByteArray bytes = mutate(seeds[runs % 2], random);
+        Settings settings;
+        ReadSettingsBytes(bytes, settings);
+        ASSERT_GE(settings.FilesInFilemenu, 0);
+        ASSERT_LE(settings.FilesInFilemenu, MaxRecentFiles);
+        UpdateQuickSelection(settings, QStringLiteral("x.cnt"), QStringLiteral("/x/"));
+        SettingsFileBytes(settings);
+        Texts texts;
+        ReadLanguageBytes(bytes, texts);
     }
     EXPECT_GE(runs, 1000);
 }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/status.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+
+namespace veltra {
+
+inline constexpr int MaxRecentFiles = 5;
+inline constexpr const char* SettingsFileName = "Veltra.ini";
+inline constexpr const char* HelpFileName = "Veltra.hlp";
+
+// The settings kept in the settings file of the program folder.
+struct Settings {
+    QString ConfigFile; // the settings file's name, set at start-up
+    QString HelpFile;
+
+    // The language file's name in the program folder; a full path when it lies elsewhere.
+    QString LanguageFile;
+    int PrinterType = 0;     // 1 text printer, anything else graphic printer
+    int PrintResolution = 0; // the printing dialog's quality code, -1 to -4
+    // The recent-files list, oldest first; entries at or beyond the count are not in use.
+    int FilesInFilemenu = 0;
+    std::array<QString, MaxRecentFiles> FileNames;
+    std::array<QString, MaxRecentFiles> FileLocations; // each ends with "/"
+    int ConnectToRemoteDisplay = 0;
+    int ComportToRemoteDisplay = 0;
+    double BaudrateToRemoteDisplay = 0.0;
+    int FrequencyDisplayMode = 0; // 0 frequency "00.000", 1 channel number "00"
+};
+
+// Reads the settings file `configFile` of the program folder into `settings`. A missing file is
+// created empty and leaves every setting as it was. A value that is not a number is reported
+// and leaves its setting at 0; every other setting is still read.
+Status ReadConfigFile(const QString& configFile, const QString& programDir, Settings& settings);
+
+// Rewrites the settings file whole.
+Status SaveConfigFile(const QString& configFile, const QString& programDir,
+                      const Settings& settings);
+
+QByteArray SettingsFileBytes(const Settings& settings);
+
+// Reads the records of a settings file; the result is empty or names every faulty value.
+QString ReadSettingsBytes(const QByteArray& bytes, Settings& settings);
+
+// Adds a newly chosen competition to the recent-files list: one already listed keeps its
+// place, a sixth one pushes out the oldest. A name or folder that the settings file cannot
+// hold (a comma or a line break in it) is not listed.
+void UpdateQuickSelection(Settings& settings, const QString& contestFile,
+                          const QString& contestDir);
+
+// The File menu caption of recent entry `index` (0 to 4): "&1 : " and the file name.
+QString RecentFileCaption(const Settings& settings, int index);
+
+} // namespace veltra

@@ -1,0 +1,104 @@
+#include "core/settings.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace veltra;
+
+namespace {
+
+const QString kIni = QStringLiteral("Veltra.ini");
+
+QString recentList(const Settings& s) {
+    QStringList entries;
+    for (int k = 0; k < s.FilesInFilemenu; ++k)
+        entries << s.FileLocations[k] + s.FileNames[k];
+    return entries.join(u'|');
+}
+
+} // namespace
+
+TEST(Settings, SettingsFileRoundTripsByteForByteWithEmptyValuesInIt) {
+    QTemporaryDir dir;
+    const QByteArray original = readBytes(testData("Veltra.ini"));
+    ASSERT_FALSE(original.isEmpty());
+    ASSERT_TRUE(writeBytes(dir.path() + u'/' + kIni, original));
+
+    Settings s;
+    ASSERT_TRUE(ReadConfigFile(kIni, dir.path(), s));
+    EXPECT_EQ(s.LanguageFile, "Norsk.lng");
+    // The printer type 0 is written as nothing; the resolution after it must survive that.
+    EXPECT_EQ(s.PrinterType, 0);
+    EXPECT_EQ(s.PrintResolution, -3);
+    EXPECT_EQ(recentList(s), QString::fromUtf8("/home/leder/Konkurranser/Vårcupen.cnt|"
+                                               "/home/leder/Klubb/Klubbmesterskap.cnt|"
+                                               "/media/minnepinne/NM 2026.cnt"));
+    EXPECT_TRUE(s.FileNames[3].isEmpty());
+    EXPECT_TRUE(s.FileLocations[4].isEmpty());
+    EXPECT_EQ(s.ConnectToRemoteDisplay, 1);
+    EXPECT_EQ(s.ComportToRemoteDisplay, 2);
+    EXPECT_EQ(s.BaudrateToRemoteDisplay, 9600.0);
+    EXPECT_EQ(s.FrequencyDisplayMode, 1);
+
+    EXPECT_EQ(SettingsFileBytes(s), original);
+    ASSERT_TRUE(SaveConfigFile(QStringLiteral("copy.ini"), dir.path(), s));
+    EXPECT_EQ(readBytes(dir.path() + QStringLiteral("/copy.ini")), original);
+}
+
+TEST(Settings, FirstStartCreatesAnEmptyFileAndAFailedSaveIsReported) {
+    QTemporaryDir dir;
+    Settings s;
+    s.LanguageFile = QStringLiteral("English.lng");
+    ASSERT_TRUE(ReadConfigFile(kIni, dir.path(), s));
+    EXPECT_TRUE(QFile::exists(dir.path() + u'/' + kIni));
+    EXPECT_TRUE(readBytes(dir.path() + u'/' + kIni).isEmpty());
+    EXPECT_EQ(s.LanguageFile, "English.lng");
+    EXPECT_EQ(s.FilesInFilemenu, 0);
+
+    const QString gone = dir.path() + QStringLiteral("/gone");
+    const Status saved = SaveConfigFile(kIni, gone, s);
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(saved.message.contains(kIni));
+}
+
+TEST(Settings, ValuesThatAreNoNumbersAreReportedAndTheRestIsStillRead) {
+    Settings s;
+    const QString faults = ReadSettingsBytes("PRINTER_TYPE,laser\r\nFILES_IN_FILEMENU,9\r\n"
+                                             "FILENAMES_IN_FILEMENU_1,a.cnt\r\n"
+                                             "COMPORT_TO_REMOTE_DISPLAY, 3\r\n"
+                                             "BAUDRATE_TO_REMOTE_DISPLAY,19200.3\r\n"
+                                             "FREQUENCY_DISPLAY_MODE,1",
+                                             s);
+    EXPECT_TRUE(faults.contains(QStringLiteral("PRINTER_TYPE: \"laser\"")));
+    EXPECT_TRUE(faults.contains(QStringLiteral("FILES_IN_FILEMENU: \"9\"")));
+    EXPECT_EQ(s.PrinterType, 0);
+    EXPECT_EQ(s.FilesInFilemenu, 5);
+    EXPECT_EQ(s.FileNames[0], "a.cnt");
+    EXPECT_EQ(s.ComportToRemoteDisplay, 3);
+    EXPECT_EQ(s.BaudrateToRemoteDisplay, static_cast<double>(19200.3f));
+    EXPECT_EQ(s.FrequencyDisplayMode, 1);
+}
+
+TEST(Settings, RecentListKeepsKnownEntriesAndDropsTheOldestForASixth) {
+    Settings s;
+    for (const char* name : {"a.cnt", "b.cnt", "c.cnt", "d.cnt", "e.cnt"})
+        UpdateQuickSelection(s, QString::fromLatin1(name), QStringLiteral("/cups/"));
+    ASSERT_EQ(s.FilesInFilemenu, 5);
+    const QString five = recentList(s);
+
+    UpdateQuickSelection(s, QStringLiteral("b.cnt"), QStringLiteral("/cups/"));
+    EXPECT_EQ(recentList(s), five);
+
+    UpdateQuickSelection(s, QStringLiteral("b.cnt"), QStringLiteral("/other/"));
+    EXPECT_EQ(recentList(s), "/cups/b.cnt|/cups/c.cnt|/cups/d.cnt|/cups/e.cnt|/other/b.cnt");
+    EXPECT_EQ(RecentFileCaption(s, 4), "&5 : b.cnt");
+    EXPECT_EQ(RecentFileCaption(s, 0), "&1 : b.cnt");
+
+    // A comma would split the entry when the settings file is read again.
+    UpdateQuickSelection(s, QStringLiteral("Cup, 2026.cnt"), QStringLiteral("/cups/"));
+    UpdateQuickSelection(s, QStringLiteral("f.cnt"), QStringLiteral("/a,b/"));
+    EXPECT_EQ(recentList(s), "/cups/b.cnt|/cups/c.cnt|/cups/d.cnt|/cups/e.cnt|/other/b.cnt");
+}
