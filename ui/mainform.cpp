@@ -1,30 +1,250 @@
 #include "ui/mainform.h"
 
+#include "core/contestfiles.h"
+#include "core/language.h"
+#include "core/settings.h"
+#include "ui/fileselectform.h"
+#include "ui/formsupport.h"
+#include "ui/selectform.h"
 #include "ui_mainform.h"
 
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QMessageBox>
-#include <QStatusBar>
+#include <QProgressBar>
 
 namespace veltra {
+namespace {
+
+const QString kCompetitionFiles = QStringLiteral("Competition files (*.cnt)");
+const QString kLanguageFiles = QStringLiteral("Language files    (*.lng)");
+
+QString withoutTrailingSlash(QString folder) {
+    while (folder.size() > 1 && folder.endsWith(u'/'))
+        folder.chop(1);
+    return folder;
+}
+
+} // namespace
 
 MainForm::MainForm(AppState& state, QWidget* parent)
     : QMainWindow(parent), state_(state), ui_(std::make_unique<Ui::MainForm>()) {
     ui_->setupUi(this);
-    setWindowTitle(QString::fromLatin1(MainCaption));
-    footer_ = new QLabel(this);
-    footer_->setObjectName(QStringLiteral("Footer"));
-    statusBar()->addWidget(footer_, 1);
-    showFooter(state_.texts.get(QStringLiteral("NO_COMPETITION_SELECTED")));
+    ContestSelected(0);
+    connectMenus();
+    Form_Load();
 }
 
 MainForm::~MainForm() = default;
+
+void MainForm::Form_Load() {
+    layOutStatusLine();
+    state_.work.CurrentRound = 1;
+    setWindowTitle(QString::fromLatin1(MainCaption));
+    state_.settings.ConfigFile = QString::fromLatin1(SettingsFileName);
+    state_.settings.HelpFile = QString::fromLatin1(HelpFileName);
+    const Status settingsRead =
+        ReadConfigFile(state_.settings.ConfigFile, state_.work.ProgramDir, state_.settings);
+    if (!settingsRead)
+        showMessage(settingsRead.message);
+    state_.work.LanguageDir = state_.work.ProgramDir;
+    // A first start names no language file; English gives every message and heading a text.
+    if (state_.settings.LanguageFile.isEmpty())
+        state_.settings.LanguageFile = QString::fromLatin1(DefaultLanguageFile);
+    ReadLanguageFile(state_.settings.LanguageFile);
+    UpdateFilemenu();
+    showFooter(state_.texts.get(QStringLiteral("NO_COMPETITION_SELECTED")));
+}
+
+// The progress bar sits inside the right end of the footer box, centred in its height.
+void MainForm::layOutStatusLine() {
+    auto* progress = new QProgressBar(ui_->Footer);
+    progress->setObjectName(QStringLiteral("PROGRESS"));
+    progress->setRange(0, 100);
+    progress->setTextVisible(false);
+    progress->setFixedSize(150, 12);
+    progress->hide();
+    auto* inside = new QHBoxLayout(ui_->Footer);
+    inside->setContentsMargins(0, 0, 4, 0);
+    inside->addStretch();
+    inside->addWidget(progress, 0, Qt::AlignVCenter);
+    ui_->ResultMethod->setCursorPosition(0);
+}
+
+void MainForm::connectMenus() {
+    connect(ui_->FileChoose, &QAction::triggered, this, &MainForm::FileChoose_Click);
+    connect(ui_->FileNew, &QAction::triggered, this, &MainForm::FileNew_Click);
+    connect(ui_->FileClose, &QAction::triggered, this, &MainForm::FileClose_Click);
+    connect(ui_->FileExit, &QAction::triggered, this, &MainForm::FileExit_Click);
+    connect(ui_->ConfigureLanguage, &QAction::triggered, this, &MainForm::ConfigureLanguage_Click);
+    QAction* const recent[] = {ui_->File1, ui_->File2, ui_->File3, ui_->File4, ui_->File5};
+    for (int k = 0; k < MaxRecentFiles; ++k)
+        connect(recent[k], &QAction::triggered, this, [this, k] { RecentFile_Click(k); });
+}
 
 void MainForm::showMessage(const QString& text) {
     QMessageBox::information(this, QString::fromLatin1(ProgramName), text);
 }
 
 void MainForm::showFooter(const QString& text) {
-    footer_->setText(text);
+    ui_->Footer->setText(text);
+    ui_->Footer->setCursorPosition(0);
+}
+
+void MainForm::ContestSelected(int mode) {
+    const bool enabled = mode == 1;
+    QAction* const items[] = {ui_->FileClose,         ui_->FileExport->menuAction(),
+                              ui_->EditScores,        ui_->EditCompetition,
+                              ui_->EditStartorder,    ui_->ViewResults,
+                              ui_->ViewStartlist,     ui_->PrintResults,
+                              ui_->PrintStartList,    ui_->PrintCompetitors,
+                              ui_->PrintJudges,       ui_->PrintScoresheets,
+                              ui_->ToolsJudgeAnalysis};
+    for (QAction* item : items)
+        item->setEnabled(enabled);
+}
+
+void MainForm::SaveConfigFile() {
+    const Status saved =
+        veltra::SaveConfigFile(state_.settings.ConfigFile, state_.work.ProgramDir, state_.settings);
+    if (!saved)
+        showMessage(saved.message);
+}
+
+void MainForm::showProgress(int percent) {
+    auto* progress = ui_->Footer->findChild<QProgressBar*>(QStringLiteral("PROGRESS"));
+    progress->setValue(percent);
+    progress->show();
+}
+
+void MainForm::hideProgress() {
+    ui_->Footer->findChild<QProgressBar*>(QStringLiteral("PROGRESS"))->hide();
+}
+
+FileSelectForm& MainForm::fileSelectForm() {
+    if (!fileSelectForm_)
+        fileSelectForm_ = std::make_unique<FileSelectForm>(state_.texts, *this);
+    return *fileSelectForm_;
+}
+
+SelectForm& MainForm::selectForm() {
+    if (!selectForm_)
+        selectForm_ = std::make_unique<SelectForm>(state_.contest, state_.texts, *this);
+    return *selectForm_;
+}
+
+QAction* MainForm::menuCommand(const QString& name) const {
+    if (auto* menu = findChild<QMenu*>(name))
+        return menu->menuAction();
+    return findChild<QAction*>(name);
+}
+
+// The close box ends the run as File, Quit does, so a language chosen during the run is kept.
+void MainForm::closeEvent(QCloseEvent* event) {
+    SaveConfigFile();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+// A file in the language folder goes by its name; one chosen elsewhere by its full path.
+bool MainForm::ReadLanguageFile(const QString& languageFile) {
+    const QString path = QDir::isAbsolutePath(languageFile)
+                             ? languageFile
+                             : state_.work.LanguageDir + u'/' + languageFile;
+    const Status read = veltra::ReadLanguageFile(path, state_.texts);
+    if (!read) {
+        showMessage(read.message);
+        return false;
+    }
+    ui_->Language->setText(QFileInfo(languageFile).fileName());
+    ui_->Language->setCursorPosition(0);
+    ApplyLanguageCaptionsToAllWindows(state_.texts);
+    return true;
+}
+
+void MainForm::UpdateFilemenu() {
+    QAction* const recent[] = {ui_->File1, ui_->File2, ui_->File3, ui_->File4, ui_->File5};
+    const int count = std::min(state_.settings.FilesInFilemenu, MaxRecentFiles);
+    for (int k = 0; k < count; ++k) {
+        recent[k]->setText(RecentFileCaption(state_.settings, k));
+        recent[k]->setVisible(true);
+        recent[k]->setEnabled(true);
+    }
+}
+
+// A competition file that cannot be read leaves nothing to take a schedule or scores for.
+void MainForm::ActivateSelectedFile() {
+    Contest& contest = state_.contest;
+    contest.TeamCount = 0;
+    showFooter(QDir::toNativeSeparators(state_.work.contestPath()));
+    const Status contestRead = ReadFile(ReadContestFile, contest, state_.work, state_.texts);
+    if (!contestRead)
+        showMessage(contestRead.message);
+    ContestSelected(1);
+    if (contestRead) {
+        const Status scheduleRead = ReadFile(ReadScheduleFile, contest, state_.work, state_.texts);
+        if (!scheduleRead)
+            showMessage(scheduleRead.message);
+    }
+    contest.ResultMethod = 0;
+    ui_->ResultMethod->setText(QStringLiteral("Std"));
+}
+
+void MainForm::FileChoose_Click() {
+    const std::optional<FileSelectForm::Choice> chosen =
+        fileSelectForm().choose(kCompetitionFiles, state_.work.ProgramDir, true);
+    if (!chosen)
+        return;
+    state_.work.ContestFile = chosen->fileName;
+    state_.work.ContestDir = chosen->folder;
+    UpdateQuickSelection(state_.settings, state_.work.ContestFile, state_.work.ContestDir);
+    UpdateFilemenu();
+    ActivateSelectedFile();
+    SaveConfigFile();
+}
+
+void MainForm::FileNew_Click() {
+    state_.contest.JudgeCount = 0;
+    state_.contest.PilotCount = 0;
+    state_.contest.TeamCount = 0;
+    state_.work.EditMode = 0;
+    state_.work.NewContestPending = 1;
+    ContestSelected(1);
+}
+
+void MainForm::FileClose_Click() {
+    state_.contest.JudgeCount = 0;
+    state_.contest.PilotCount = 0;
+    ContestSelected(0);
+    showFooter(state_.texts.get(QStringLiteral("NO_COMPETITION_SELECTED")));
+}
+
+void MainForm::FileExit_Click() {
+    close();
+}
+
+void MainForm::RecentFile_Click(int index) {
+    state_.work.ContestDir = state_.settings.FileLocations[index];
+    state_.work.ContestFile = state_.settings.FileNames[index];
+    ActivateSelectedFile();
+}
+
+// The choice is kept in the settings at the next save point. A file outside the program folder
+// is kept with its full path, so that the next start finds it again.
+void MainForm::ConfigureLanguage_Click() {
+    const std::optional<FileSelectForm::Choice> chosen =
+        fileSelectForm().choose(kLanguageFiles, state_.work.ProgramDir, true);
+    if (!chosen)
+        return;
+    const QString folder = withoutTrailingSlash(chosen->folder);
+    const QString path = folder + u'/' + chosen->fileName;
+    if (!ReadLanguageFile(path))
+        return;
+    state_.work.LanguageDir = folder;
+    state_.settings.LanguageFile =
+        QDir(folder) == QDir(state_.work.ProgramDir) ? chosen->fileName : path;
 }
 
 } // namespace veltra

@@ -2,9 +2,10 @@
 
 #include "core/appstate.h"
 
-#include <QLabel>
 #include <QMainWindow>
 #include <memory>
+
+class QAction;
 
 namespace Ui {
 class MainForm;
@@ -12,22 +13,64 @@ class MainForm;
 
 namespace veltra {
 
+class FileSelectForm;
+class SelectForm;
+
+// The start window: the menus through which everything is reached and the status line with
+// the open competition's path, the result method, the language file and a progress bar.
+//
+// Menu commands are QActions named after their controls (FileChoose, EditScores, ...); the
+// windows behind them connect their handlers, named <control>_Click, in the constructor.
 class MainForm final : public QMainWindow {
     Q_OBJECT
 
   public:
+    // Builds the window and runs the start-up: settings, language, recent-files menu.
     explicit MainForm(AppState& state, QWidget* parent = nullptr);
     ~MainForm() override;
 
     // A message box with the program's name as title.
     void showMessage(const QString& text);
+    void showFooter(const QString& text);
+
+    // Mode 1 enables the thirteen menu items that need a competition; any other mode disables
+    // them.
+    void ContestSelected(int mode);
+
+    // Writes the settings file; a failure is shown to the user.
+    void SaveConfigFile();
+
+    void showProgress(int percent);
+    void hideProgress();
+
+    // The selection dialogs, created on first use and afterwards only hidden.
+    FileSelectForm& fileSelectForm();
+    SelectForm& selectForm();
+
+    // A menu item or menu by its control name, for instance "EditScores" or "FileExport".
+    QAction* menuCommand(const QString& name) const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
-    void showFooter(const QString& text);
+    void Form_Load();
+    void layOutStatusLine();
+    void connectMenus();
+    bool ReadLanguageFile(const QString& languageFile);
+    void UpdateFilemenu();
+    void ActivateSelectedFile();
+    void FileChoose_Click();
+    void FileNew_Click();
+    void FileClose_Click();
+    void FileExit_Click();
+    void RecentFile_Click(int index);
+    void ConfigureLanguage_Click();
 
     AppState& state_;
     std::unique_ptr<Ui::MainForm> ui_;
-    QLabel* footer_ = nullptr;
+    std::unique_ptr<FileSelectForm> fileSelectForm_;
+    std::unique_ptr<SelectForm> selectForm_;
 };
 
 } // namespace veltra

@@ -1,0 +1,53 @@
+#include "ui/formsupport.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+
+namespace veltra {
+namespace {
+
+void setCaption(QObject& object, const QString& text) {
+    if (auto* action = qobject_cast<QAction*>(&object))
+        action->setText(text);
+    else if (auto* menu = qobject_cast<QMenu*>(&object))
+        menu->setTitle(text);
+    else if (auto* label = qobject_cast<QLabel*>(&object))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(&object))
+        button->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(&object))
+        group->setTitle(text);
+    else if (auto* widget = qobject_cast<QWidget*>(&object); widget && widget->isWindow())
+        widget->setWindowTitle(text);
+}
+
+void applyTo(QObject& object, const Texts& texts) {
+    const QString key = object.property(LanguageKeyProperty).toString();
+    if (!key.isEmpty() && texts.has(key))
+        setCaption(object, texts.get(key));
+}
+
+} // namespace
+
+void ApplyLanguageCaptions(QWidget& window, const Texts& texts) {
+    applyTo(window, texts);
+    for (QObject* child : window.findChildren<QObject*>())
+        applyTo(*child, texts);
+}
+
+void ApplyLanguageCaptionsToAllWindows(const Texts& texts) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        ApplyLanguageCaptions(*window, texts);
+}
+
+void CentreOver(QWidget& dialog, const QWidget& over) {
+    const QRect outer = over.frameGeometry();
+    dialog.move(outer.left() + (outer.width() - dialog.frameGeometry().width()) / 2,
+                outer.top() + (outer.height() - dialog.frameGeometry().height()) / 2);
+}
+
+} // namespace veltra

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/texts.h"
+
+#include <QWidget>
+
+namespace veltra {
+
+// The dynamic property that ties a window, label, button, menu or menu item to the language
+// key of its caption. Each window's .ui file sets it on the controls the language file names.
+inline constexpr const char* LanguageKeyProperty = "languageKey";
+
+// Puts the loaded caption of every language key on `window` and its controls; controls whose
+// key no language file has given keep their built-in captions. Each window calls it when it is
+// created, so that a window made after a language file was read shows that file's captions.
+void ApplyLanguageCaptions(QWidget& window, const Texts& texts);
+
+// The same for every window that exists, after a language file has been read.
+void ApplyLanguageCaptionsToAllWindows(const Texts& texts);
+
+// Places `dialog` in the middle of `over`, as every dialog does when it is shown.
+void CentreOver(QWidget& dialog, const QWidget& over);
+
+} // namespace veltra
