@@ -3,8 +3,10 @@
 #include "core/contestfiles.h"
 #include "core/language.h"
 #include "core/settings.h"
+#include "scoring/scorefiles.h"
 #include "ui/fileselectform.h"
 #include "ui/formsupport.h"
+#include "ui/scoresform.h"
 #include "ui/selectform.h"
 #include "ui_mainform.h"
 
@@ -78,6 +80,7 @@ void MainForm::connectMenus() {
     connect(ui_->FileNew, &QAction::triggered, this, &MainForm::FileNew_Click);
     connect(ui_->FileClose, &QAction::triggered, this, &MainForm::FileClose_Click);
     connect(ui_->FileExit, &QAction::triggered, this, &MainForm::FileExit_Click);
+    connect(ui_->EditScores, &QAction::triggered, this, &MainForm::EditScores_Click);
     connect(ui_->ConfigureLanguage, &QAction::triggered, this, &MainForm::ConfigureLanguage_Click);
     QAction* const recent[] = {ui_->File1, ui_->File2, ui_->File3, ui_->File4, ui_->File5};
     for (int k = 0; k < MaxRecentFiles; ++k)
@@ -187,6 +190,9 @@ void MainForm::ActivateSelectedFile() {
         const Status scheduleRead = ReadFile(ReadScheduleFile, contest, state_.work, state_.texts);
         if (!scheduleRead)
             showMessage(scheduleRead.message);
+        const Status scoresRead = ReadPreviousScores(contest, state_.work, contest.Rounds);
+        if (!scoresRead)
+            showMessage(scoresRead.message);
     }
     contest.ResultMethod = 0;
     ui_->ResultMethod->setText(QStringLiteral("Std"));
@@ -223,6 +229,12 @@ void MainForm::FileClose_Click() {
 
 void MainForm::FileExit_Click() {
     close();
+}
+
+void MainForm::EditScores_Click() {
+    if (!scoresForm_)
+        scoresForm_ = std::make_unique<ScoresForm>(state_, this);
+    scoresForm_->exec();
 }
 
 void MainForm::RecentFile_Click(int index) {

@@ -14,6 +14,7 @@ class MainForm;
 namespace veltra {
 
 class FileSelectForm;
+class ScoresForm;
 class SelectForm;
 
 // The start window: the menus through which everything is reached and the status line with
@@ -65,12 +66,14 @@ class MainForm final : public QMainWindow {
     void FileClose_Click();
     void FileExit_Click();
     void RecentFile_Click(int index);
+    void EditScores_Click();
     void ConfigureLanguage_Click();
 
     AppState& state_;
     std::unique_ptr<Ui::MainForm> ui_;
     std::unique_ptr<FileSelectForm> fileSelectForm_;
     std::unique_ptr<SelectForm> selectForm_;
+    std::unique_ptr<ScoresForm> scoresForm_;
 };
 
 } // namespace veltra

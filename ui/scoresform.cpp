@@ -2,6 +2,7 @@
 
 #include "core/format.h"
 #include "scoring/scorefiles.h"
+#include "ui/formsupport.h"
 #include "ui_scoresform.h"
 
 #include <QCloseEvent>
@@ -60,6 +61,7 @@ ScoresForm::ScoresForm(AppState& state, QWidget* parent)
             &ScoresForm::ScoresBonus_Changed);
     connect(ui_->ScoresNext, &QPushButton::clicked, this, &ScoresForm::ScoresNext_Click);
     connect(ui_->ScoresOK, &QPushButton::clicked, this, &ScoresForm::ScoresOK_Click);
+    ApplyLanguageCaptions(*this, state_.texts);
 }
 
 ScoresForm::~ScoresForm() = default;

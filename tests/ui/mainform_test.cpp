@@ -38,7 +38,8 @@ QString text(QWidget& window, const char* name) {
     return box ? box->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
 }
 
-// The menu bar's own keyboard path: Alt and the menu's access key, then the item's.
+// The menu bar's own keyboard path: Alt and the menu's access key, then the item's. A menu
+// left open because its item was disabled is closed afterwards.
 void chooseMenu(MainForm& form, Qt::Key menuKey, Qt::Key itemKey) {
     QApplication::setActiveWindow(&form);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -46,6 +47,8 @@ void chooseMenu(MainForm& form, Qt::Key menuKey, Qt::Key itemKey) {
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr);
     QTest::keyClick(popup, itemKey);
+    while (QWidget* open = QApplication::activePopupWidget())
+        open->close();
 }
 
 // Goes to `folder` in the file dialog by its folder list and picks `file` there.
@@ -235,6 +238,8 @@ TEST_F(Main, RecentItemsOpenWithoutTouchingTheSettingsAndAMissingFileIsReported)
                                 cups().toUtf8() + "\r\nFILELOCATIONS_IN_FILEMENU_2," +
                                 cups().toUtf8() + "\r\n";
     ASSERT_TRUE(writeBytes(ini(), settings));
+    ASSERT_TRUE(
+        QFile::copy(testData("results.RES"), cups() + QString::fromUtf8("Vårcupen 2026.RES")));
     auto form = start();
     EXPECT_EQ(form->menuCommand(QStringLiteral("File2"))->text(), "&2 : gone.cnt");
     EXPECT_TRUE(form->menuCommand(QStringLiteral("File2"))->isVisible());
@@ -251,6 +256,8 @@ TEST_F(Main, RecentItemsOpenWithoutTouchingTheSettingsAndAMissingFileIsReported)
     chooseMenu(*form, Qt::Key_F, Qt::Key_1);
     EXPECT_EQ(state->contest.PilotCount, 4);
     EXPECT_EQ(state->contest.TeamCount, 3);
+    EXPECT_EQ(state->contest.Pilots[0].RoundScore[0], 572.0);
+    EXPECT_EQ(state->contest.Pilots[1].RoundScore[1], 1234.57);
     EXPECT_EQ(readBytes(ini()), settings);
 
     // File, New empties the lists for the competition editor.
@@ -281,6 +288,13 @@ TEST_F(Main, ALanguageChosenFromTheMenuRelabelsEveryWindowAndIsKeptAtQuit) {
     chooseMenu(*form, Qt::Key_F, Qt::Key_L);
     EXPECT_EQ(text(*form, "Footer"), "No competition selected");
     form->ContestSelected(1);
+    // A window made after the language was read takes its captions too.
+    whenModal([](QWidget& scores) {
+        EXPECT_EQ(scores.objectName(), "ScoresForm");
+        EXPECT_EQ(scores.windowTitle(), "Poeng");
+        QTest::keyClick(&scores, Qt::Key_Escape);
+    });
+    chooseMenu(*form, Qt::Key_R, Qt::Key_P);
     chooseMenu(*form, Qt::Key_F, Qt::Key_L);
     EXPECT_EQ(text(*form, "Footer"), "Ingen konkurranse valgt");
 
