@@ -124,52 +124,31 @@ TEST_F(Main, FirstStartShowsNoCompetitionInEnglishWithEveryMenuItemInPlace) {
     EXPECT_EQ(progress->value(), 40);
     form->hideProgress();
 
-    struct Item {
-        const char* name;
-        const char* caption;
-    };
-    const Item items[] = {
-        {"File", "&File"},
-        {"FileChoose", "&Select competition"},
-        {"FileNew", "&New competition"},
-        {"FileClose", "&Close"},
-        {"FileExport", "&Export to file"},
-        {"FileExportResults", "&Results"},
-        {"FileExportPilotList", "&PilotList"},
-        {"FileExit", "&Quit"},
-        {"Edit", "&Edit"},
-        {"EditScores", "&Scores"},
-        {"EditCompetition", "&Competition"},
-        {"EditSchedule", "&Flight schedule"},
-        {"EditStartorder", "&Draw startorder"},
-        {"View", "&View"},
-        {"ViewResults", "&Results"},
-        {"ViewStartlist", "&Startlist"},
-        {"Printing", "&Print"},
-        {"PrintResults", "&Results"},
-        {"PrintStartList", "&Startlist"},
-        {"PrintCompetitors", "&Pilotlist"},
-        {"PrintJudges", "&Judgelist"},
-        {"PrintScoresheets", "S&coresheets"},
-        {"Tools", "&Tools"},
-        {"ToolsJudgeAnalysis", "&Judge analysis"},
-        {"Configure", "&Configure"},
-        {"ConfigureGeneral", "&General"},
-        {"ConfigureLanguage", "&Language"},
-        {"ConfigurePrinting", "&Printing"},
-        {"ConfigureExternalDisplay", "&ExternalDisplay"},
-        {"Help", "&Help"},
-        {"VeltraHelp", "&Veltra help"},
-        {"About", "&About"},
-    };
-    for (const Item& item : items) {
-        QAction* action = form->menuCommand(QString::fromLatin1(item.name));
-        ASSERT_NE(action, nullptr) << item.name;
-        EXPECT_EQ(action->text(), item.caption) << item.name;
+    // Each menu item as "control=built-in caption".
+    const QStringList items =
+        QStringLiteral(
+            "File=&File,FileChoose=&Select competition,"
+            "FileNew=&New competition,FileClose=&Close,FileExport=&Export to file,"
+            "FileExportResults=&Results,FileExportPilotList=&PilotList,FileExit=&Quit,"
+            "Edit=&Edit,EditScores=&Scores,EditCompetition=&Competition,"
+            "EditSchedule=&Flight schedule,EditStartorder=&Draw startorder,View=&View,"
+            "ViewResults=&Results,ViewStartlist=&Startlist,Printing=&Print,"
+            "PrintResults=&Results,PrintStartList=&Startlist,PrintCompetitors=&Pilotlist,"
+            "PrintJudges=&Judgelist,PrintScoresheets=S&coresheets,Tools=&Tools,"
+            "ToolsJudgeAnalysis=&Judge analysis,Configure=&Configure,"
+            "ConfigureGeneral=&General,ConfigureLanguage=&Language,"
+            "ConfigurePrinting=&Printing,ConfigureExternalDisplay=&ExternalDisplay,"
+            "Help=&Help,VeltraHelp=&Veltra help,About=&About")
+            .split(u',');
+    for (const QString& item : items) {
+        const QStringList parts = item.split(u'=');
+        QAction* action = form->menuCommand(parts[0]);
+        ASSERT_NE(action, nullptr) << parts[0].toStdString();
+        EXPECT_EQ(action->text(), parts[1]);
         const bool needsCompetition =
             std::any_of(std::begin(kCompetitionItems), std::end(kCompetitionItems),
-                        [&](const char* name) { return qstrcmp(name, item.name) == 0; });
-        EXPECT_EQ(action->isEnabled(), !needsCompetition) << item.name;
+                        [&](const char* name) { return parts[0] == QLatin1String(name); });
+        EXPECT_EQ(action->isEnabled(), !needsCompetition) << parts[0].toStdString();
     }
 
     QStringList fileMenu;
@@ -305,6 +284,23 @@ TEST_F(Main, ALanguageChosenFromTheMenuRelabelsEveryWindowAndIsKeptAtQuit) {
     form = start();
     EXPECT_EQ(form->menuCommand(QStringLiteral("FileExit"))->text(), "&Avslutt");
     EXPECT_EQ(text(*form, "Footer"), "Ingen konkurranse valgt");
+}
+
+TEST_F(Main, ALanguageFileOutsideTheProgramFolderIsFoundAgainAfterTheCloseBox) {
+    ASSERT_TRUE(QFile::copy(shipped("Norsk.lng"), cups() + QStringLiteral("Eget.lng")));
+    auto form = start();
+    whenModal([&](QWidget& dialog) {
+        pickFile(dialog, QStringLiteral("cups"), QStringLiteral("Eget.lng"));
+    });
+    chooseMenu(*form, Qt::Key_C, Qt::Key_L);
+    EXPECT_EQ(text(*form, "Language"), "Eget.lng");
+    EXPECT_EQ(state->work.LanguageDir, home.path() + QStringLiteral("/cups"));
+    form->close();
+    EXPECT_TRUE(readBytes(ini()).startsWith("LANGUAGE_FILE," + cups().toUtf8() + "Eget.lng\r\n"));
+
+    form = start();
+    EXPECT_EQ(text(*form, "Language"), "Eget.lng");
+    EXPECT_EQ(form->menuCommand(QStringLiteral("File"))->text(), "&Fil");
 }
 
 TEST_F(Main, AMissingLanguageFileOrAFailedSaveIsReported) {

@@ -76,6 +76,10 @@ TEST_F(FileSelect, RefusesAPatternAsNameAndTakesAPickedFile) {
         QTest::mouseClick(&control<QPushButton>(form, "cmdOK"), Qt::LeftButton);
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(form.tag(), "CANCEL");
+        control<QLineEdit>(form, "txtFilename").clear();
+        QTest::keyClicks(&control<QLineEdit>(form, "txtFilename"), QStringLiteral("  "));
+        QTest::keyClick(&control<QLineEdit>(form, "txtFilename"), Qt::Key_Return);
+        EXPECT_TRUE(form.isVisible());
 
         clickLine(control<QListWidget>(form, "Files"), QStringLiteral("b.CNT"));
         EXPECT_EQ(control<QLineEdit>(form, "txtFilename").text(), "b.CNT");
