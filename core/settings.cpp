@@ -54,8 +54,7 @@ class ValueReader {
         if (const std::optional<int> value = ParseInteger(*record.value, minimum, maximum))
             return *value;
         fault(record, QStringLiteral("lies outside %1 to %2").arg(minimum).arg(maximum));
-        return std::clamp(static_cast<int>(std::clamp(*number, -32768.0, 32767.0)), minimum,
-                          maximum);
+        return *number < minimum ? minimum : maximum;
     }
 
     // Held as a real, read with the precision of a single-precision number.
