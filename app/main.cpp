@@ -1,4 +1,5 @@
 #include "core/appstate.h"
+#include "core/firststart.h"
 #include "core/programdir.h"
 #include "ui/mainform.h"
 
@@ -33,6 +34,9 @@ int main(int argc, char* argv[]) {
     state.work.LanguageDir = dir.path;
     if (!dir.status)
         QMessageBox::warning(nullptr, QString::fromLatin1(veltra::ProgramName), dir.status.message);
+    const veltra::Status firstStart = veltra::PrepareFirstStart(dir.path, shippedFilesDir());
+    if (!firstStart)
+        QMessageBox::warning(nullptr, QString::fromLatin1(veltra::ProgramName), firstStart.message);
 
     veltra::MainForm window(state);
     window.show();

@@ -1,5 +1,8 @@
 #include "ui/formsupport.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -46,8 +49,19 @@ void ApplyLanguageCaptionsToAllWindows(const Texts& texts) {
 
 void CentreOver(QWidget& dialog, const QWidget& over) {
     const QRect outer = over.frameGeometry();
-    dialog.move(outer.left() + (outer.width() - dialog.frameGeometry().width()) / 2,
-                outer.top() + (outer.height() - dialog.frameGeometry().height()) / 2);
+    QPoint topLeft(outer.left() + (outer.width() - dialog.frameGeometry().width()) / 2,
+                   outer.top() + (outer.height() - dialog.frameGeometry().height()) / 2);
+    // A dialog larger than the window it centres over must still open on the screen.
+    if (const QScreen* screen = over.screen()) {
+        const QRect room = screen->availableGeometry();
+        topLeft.setX(
+            std::clamp(topLeft.x(), room.left(),
+                       std::max(room.left(), room.right() - dialog.frameGeometry().width())));
+        topLeft.setY(
+            std::clamp(topLeft.y(), room.top(),
+                       std::max(room.top(), room.bottom() - dialog.frameGeometry().height())));
+    }
+    dialog.move(topLeft);
 }
 
 } // namespace veltra

@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -73,6 +74,11 @@ void MainForm::layOutStatusLine() {
     inside->addStretch();
     inside->addWidget(progress, 0, Qt::AlignVCenter);
     ui_->ResultMethod->setCursorPosition(0);
+    // The design's 500 twips cut "Res Meth" short with today's fonts; the box keeps its
+    // width unless its text needs more.
+    const QFontMetrics metrics(ui_->ResultMethod->font());
+    const int fitted = metrics.horizontalAdvance(QStringLiteral("Res Meth")) + 12;
+    ui_->ResultMethod->setFixedWidth(std::max(ui_->ResultMethod->maximumWidth(), fitted));
 }
 
 void MainForm::connectMenus() {

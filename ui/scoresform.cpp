@@ -91,11 +91,8 @@ void ScoresForm::showEvent(QShowEvent* event) {
 }
 
 void ScoresForm::Form_Activate() {
-    if (parentWidget()) {
-        const QRect main = parentWidget()->frameGeometry();
-        move(main.left() + (main.width() - frameGeometry().width()) / 2,
-             main.top() + (main.height() - frameGeometry().height()) / 2);
-    }
+    if (parentWidget())
+        CentreOver(*this, *parentWidget());
     ui_->ScoresOK->setText(state_.texts.get(QStringLiteral("GENERAL_RETURN")));
     loading_ = true;
     buildGrid();

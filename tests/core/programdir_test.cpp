@@ -1,4 +1,6 @@
+#include "core/firststart.h"
 #include "core/programdir.h"
+#include "core/settings.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -34,4 +36,30 @@ TEST(ProgramDir, HomeVariableWinsAndShippedFilesFillWithoutOverwriting) {
     const ProgramDirChoice beside = ResolveProgramDir(exe.path(), shipped.path());
     EXPECT_EQ(beside.path, exe.path());
     EXPECT_TRUE(QFile::exists(exe.path() + "/Club.sch"));
+}
+
+TEST(ProgramDir, FirstStartListsTheDemoContestAndLaterStartsLeaveEverything) {
+    QTemporaryDir shipped;
+    QTemporaryDir program;
+    ASSERT_TRUE(QDir(shipped.path()).mkpath("examples/demo"));
+    const QString demoFile = QString::fromUtf8("Vårcup.cnt");
+    ASSERT_TRUE(writeBytes(shipped.path() + "/examples/demo/" + demoFile, "CONT_NAME,V\r\n"));
+    ASSERT_TRUE(writeBytes(shipped.path() + "/examples/demo/Vårcup.RES", "001, A, 0001.00, \r\n"));
+
+    ASSERT_TRUE(PrepareFirstStart(program.path(), shipped.path()));
+    const QString demo = program.path() + "/examples/demo/";
+    EXPECT_TRUE(QFile::exists(demo + demoFile));
+    Settings settings;
+    ASSERT_TRUE(ReadConfigFile("Veltra.ini", program.path(), settings));
+    EXPECT_EQ(settings.FilesInFilemenu, 1);
+    EXPECT_EQ(settings.FileNames[0], demoFile);
+    EXPECT_EQ(settings.FileLocations[0], demo);
+    EXPECT_EQ(settings.LanguageFile, "English.lng");
+
+    // A later start keeps the user's settings and the demo as the user left it.
+    ASSERT_TRUE(writeBytes(demo + demoFile, "CONT_NAME,Changed\r\n"));
+    ASSERT_TRUE(writeBytes(program.path() + "/Veltra.ini", "LANGUAGE_FILE,Norsk.lng\r\n"));
+    ASSERT_TRUE(PrepareFirstStart(program.path(), shipped.path()));
+    EXPECT_EQ(readBytes(demo + demoFile), "CONT_NAME,Changed\r\n");
+    EXPECT_EQ(readBytes(program.path() + "/Veltra.ini"), "LANGUAGE_FILE,Norsk.lng\r\n");
 }
