@@ -1,0 +1,183 @@
+#include "reports/competitorlists.h"
+
+#include "core/format.h"
+
+#include <algorithm>
+
+namespace veltra {
+namespace {
+
+constexpr int TableLeft = 5;
+constexpr int TableTop = 25;
+constexpr int HeadingY = 26;
+constexpr int HeadingBottom = 30;
+constexpr int PilotRowHeight = 4;
+constexpr int PilotFontSize = 9;
+constexpr int JudgeRowHeight = 5;
+constexpr int JudgeFontSize = 10;
+constexpr int JudgeTableRight = 110;
+
+QString PilotChannel(const Pilot& pilot, const PrintSettings& settings, QStringView channelForm) {
+    return ChannelText(pilot.Channel, settings.frequencyDisplayMode, u"00.000", channelForm);
+}
+
+void DrawPilotPage(const Contest& contest, const Texts& texts, const PrintSettings& settings,
+                   int first, int count, PrintTarget& target) {
+    DrawReportFrame(target, contest, settings, FooterBold::Off);
+    const int right = target.pageWidth() - 15;
+    const int bottom = HeadingBottom + PilotRowHeight * count;
+    HorizontalLine(target, FrameWidth, TableLeft, right, TableTop);
+    HorizontalLine(target, RuleWidth, TableLeft, right, HeadingBottom);
+    HorizontalLine(target, FrameWidth, TableLeft, right, bottom);
+    VerticalLine(target, FrameWidth, TableLeft, TableTop, bottom);
+    VerticalLine(target, FrameWidth, right, TableTop, bottom);
+    for (int x : {15, 25, 75, 105, 115, 135, 155, 195, 235})
+        VerticalLine(target, HairWidth, x, TableTop, bottom);
+
+    target.setFontSize(PilotFontSize);
+    target.setBold(true);
+    PrintAt(target, 7, HeadingY, QStringLiteral("#"));
+    const struct {
+        int x;
+        const char* key;
+    } headings[] = {
+        {16, "COMPETITOR_PRINT_STARTNO_HEADING"},  {26, "COMPETITOR_PRINT_NAME_HEADING"},
+        {76, "COMPETITOR_PRINT_CLUB_HEADING"},     {106, "COMPETITOR_PRINT_KFACT_HEADING"},
+        {116, "COMPETITOR_PRINT_CHANNEL_HEADING"}, {136, "COMPETITOR_PRINT_NAC_HEADING"},
+        {156, "COMPETITOR_PRINT_PLANE_HEADING"},   {196, "COMPETITOR_PRINT_ENGINE_HEADING"},
+        {236, "COMPETITOR_PRINT_RADIO_HEADING"}};
+    for (const auto& heading : headings)
+        PrintAt(target, heading.x, HeadingY, texts.get(QString::fromLatin1(heading.key)));
+    target.setBold(false);
+
+    for (int i = first; i < first + count; ++i) {
+        const Pilot& pilot = contest.Pilots[i];
+        const int y = HeadingBottom + PilotRowHeight * (i - first);
+        PrintAt(target, 6, y, RightIn(i + 1, 2));
+        PrintAt(target, 16, y, RightIn(pilot.StartNo, 3));
+        PrintAt(target, 26, y, LeftIn(pilot.Name, 25));
+        PrintAt(target, 76, y, LeftIn(pilot.Club, 15));
+        PrintAt(target, 106, y, FormatNumber(pilot.KFactor, u"0.00"));
+        PrintAt(target, 116, y, PilotChannel(pilot, settings, u"00"));
+        PrintAt(target, 136, y, LeftIn(pilot.NACNo, 8));
+        PrintAt(target, 156, y, LeftIn(pilot.Plane, 20));
+        PrintAt(target, 196, y, LeftIn(pilot.Engine, 20));
+        PrintAt(target, 236, y, LeftIn(pilot.Radio, 20));
+        ReportProgress(settings, i, contest.PilotCount);
+    }
+}
+
+void PrintPilotListGraphic(const Contest& contest, const Texts& texts,
+                           const PrintSettings& settings, PrintTarget& target) {
+    BeginGraphicJob(target, Orientation::Landscape, settings);
+    const int rowsPerPage = (BodyBottom(target.pageHeight()) - HeadingBottom) / PilotRowHeight;
+    int first = 0;
+    do {
+        if (first > 0)
+            target.newPage();
+        const int count = std::min(rowsPerPage, contest.PilotCount - first);
+        DrawPilotPage(contest, texts, settings, first, count, target);
+        first += count;
+    } while (first < contest.PilotCount);
+    target.endDocument();
+}
+
+void PrintPilotListText(const Contest& contest, const Texts& texts, const PrintSettings& settings,
+                        PrintTarget& target) {
+    BeginTextJob(target, contest, settings, BlankAfterCaption::Yes);
+    const QString heading =
+        QStringLiteral(" # ") +
+        LeftIn(texts.get(QStringLiteral("COMPETITOR_PRINT_STARTNO_HEADING")), 3) + u' ' +
+        LeftIn(texts.get(QStringLiteral("COMPETITOR_PRINT_NAME_HEADING")), 25) + u' ' +
+        LeftIn(texts.get(QStringLiteral("COMPETITOR_PRINT_CLUB_HEADING")), 15) + u' ' +
+        LeftIn(texts.get(QStringLiteral("COMPETITOR_PRINT_KFACT_HEADING")), 4) + u' ' +
+        RightIn(texts.get(QStringLiteral("COMPETITOR_PRINT_CHANNEL_HEADING")), 7) + u' ';
+    const QString rule(heading.size(), u'-');
+    target.printLine(heading);
+    target.printLine(rule);
+    target.setRunningHeading({heading, rule});
+    for (int i = 0; i < contest.PilotCount; ++i) {
+        const Pilot& pilot = contest.Pilots[i];
+        target.printLine(RightIn(i + 1, 2) + u' ' + RightIn(pilot.StartNo, 3) + u' ' +
+                         LeftIn(pilot.Name, 25) + u' ' + LeftIn(pilot.Club, 15) + u' ' +
+                         FormatNumber(pilot.KFactor, u"0.00") + u' ' +
+                         PilotChannel(pilot, settings, u"    00") + QStringLiteral("  "));
+        ReportProgress(settings, i, contest.PilotCount);
+    }
+    target.printLine(rule);
+    target.endDocument();
+}
+
+void DrawJudgeList(const Contest& contest, const Texts& texts, const PrintSettings& settings,
+                   PrintTarget& target) {
+    DrawReportFrame(target, contest, settings, FooterBold::Stays);
+    const int bottom = HeadingBottom + JudgeRowHeight * contest.JudgeCount;
+    for (int y : {TableTop, HeadingBottom, bottom})
+        HorizontalLine(target, RuleWidth, TableLeft, JudgeTableRight, y);
+    for (int x : {TableLeft, 15, 60, JudgeTableRight})
+        VerticalLine(target, RuleWidth, x, TableTop, bottom);
+
+    target.setFontSize(JudgeFontSize);
+    target.setBold(true);
+    PrintAt(target, 9, HeadingY, QStringLiteral("#"));
+    PrintAt(target, 16, HeadingY, texts.get(QStringLiteral("JUDGE_PRINT_JUDGE_HEADING")));
+    PrintAt(target, 61, HeadingY, texts.get(QStringLiteral("JUDGE_PRINT_CLUB_HEADING")));
+    target.setBold(false);
+    for (int j = 0; j < contest.JudgeCount; ++j) {
+        const Judge& judge = contest.Judges[j];
+        const int y = HeadingBottom + 1 + JudgeRowHeight * j;
+        PrintAt(target, 8, y, RightIn(j + 1, 2));
+        PrintAt(target, 16, y, LeftIn(judge.Name, 30));
+        PrintAt(target, 61, y, LeftIn(judge.Nation, 20));
+        ReportProgress(settings, j, contest.JudgeCount);
+    }
+}
+
+void PrintJudgeListText(const Contest& contest, const Texts& texts, const PrintSettings& settings,
+                        PrintTarget& target) {
+    BeginTextJob(target, contest, settings, BlankAfterCaption::Yes);
+    const QString heading =
+        QStringLiteral(" # ") + LeftIn(texts.get(QStringLiteral("JUDGE_PRINT_JUDGE_HEADING")), 25) +
+        u' ' + LeftIn(texts.get(QStringLiteral("JUDGE_PRINT_CLUB_HEADING")), 20) + u' ';
+    const QString rule(heading.size(), u'-');
+    target.printLine(heading);
+    target.printLine(rule);
+    target.setRunningHeading({heading, rule});
+    for (int j = 0; j < contest.JudgeCount; ++j) {
+        const Judge& judge = contest.Judges[j];
+        target.printLine(RightIn(j + 1, 2) + u' ' + LeftIn(judge.Name, 25) + u' ' +
+                         LeftIn(judge.Nation, 20) + u' ');
+        ReportProgress(settings, j, contest.JudgeCount);
+    }
+    target.printLine(rule);
+    target.endDocument();
+}
+
+} // namespace
+
+void PrintPilotList(const Contest& contest, const Texts& texts, const PrintSettings& settings,
+                    int copies, PrintTarget& target) {
+    for (int copy = 0; copy < copies; ++copy) {
+        ReportProgressValue(settings, 1);
+        if (VariantOf(settings) == PrintVariant::Graphic)
+            PrintPilotListGraphic(contest, texts, settings, target);
+        else
+            PrintPilotListText(contest, texts, settings, target);
+    }
+}
+
+void PrintJudgeList(const Contest& contest, const Texts& texts, const PrintSettings& settings,
+                    int copies, PrintTarget& target) {
+    for (int copy = 0; copy < copies; ++copy) {
+        ReportProgressValue(settings, 1);
+        if (VariantOf(settings) == PrintVariant::Graphic) {
+            BeginGraphicJob(target, Orientation::Portrait, settings);
+            DrawJudgeList(contest, texts, settings, target);
+            target.endDocument();
+        } else {
+            PrintJudgeListText(contest, texts, settings, target);
+        }
+    }
+}
+
+} // namespace veltra

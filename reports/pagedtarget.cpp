@@ -1,0 +1,198 @@
+#include "reports/pagedtarget.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPrinter>
+#include <algorithm>
+#include <cmath>
+
+namespace veltra {
+namespace {
+
+constexpr double PointsPerInch = 72.0;
+constexpr int TextMargin = 10;         // millimetres around the text variant's lines
+constexpr double TextPointSize = 10.0; // a line printer's pitch, shrunk for wide documents
+constexpr double SmallestTextPointSize = 4.0;
+
+// Printer pixels per inch of each print quality: a line's width counts these pixels.
+double QualityDotsPerInch(int quality) {
+    switch (quality) {
+    case -1:
+        return 150.0;
+    case -2:
+        return 300.0;
+    case -4:
+        return 1200.0;
+    default:
+        return 600.0;
+    }
+}
+
+Qt::PenStyle PenStyleOf(int style) {
+    static constexpr Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
+                                              Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen};
+    return style >= 0 && style < 6 ? styles[style] : Qt::SolidLine;
+}
+
+QPageLayout A4Layout(Orientation orientation) {
+    return QPageLayout(QPageSize(QPageSize::A4),
+                       orientation == Orientation::Landscape ? QPageLayout::Landscape
+                                                             : QPageLayout::Portrait,
+                       QMarginsF());
+}
+
+} // namespace
+
+int MillimetresFromTwips(double twips) {
+    return static_cast<int>(std::nearbyint(twips / TwipsPerMillimetre));
+}
+
+PagedTarget::PagedTarget(QPagedPaintDevice& device, Jobs jobs) : device_(device), jobs_(jobs) {}
+
+PagedTarget::~PagedTarget() {
+    if (painter_.isActive())
+        painter_.end();
+}
+
+Status PagedTarget::finish() {
+    if (painter_.isActive() && !painter_.end() && status_.ok)
+        status_ = Status::failure(QStringLiteral("The printout could not be completed."));
+    return status_;
+}
+
+double PagedTarget::deviceUnits(int millimetres) const {
+    const float twips = static_cast<float>(millimetres * TwipsPerMillimetre);
+    return twips / TwipsPerInch * device_.logicalDpiX();
+}
+
+void PagedTarget::startOutput() {
+    const QPageLayout layout = A4Layout(setup_.orientation);
+    if (painter_.isActive()) {
+        device_.setPageLayout(layout);
+        device_.newPage();
+        return;
+    }
+    if (auto* printer = dynamic_cast<QPrinter*>(&device_))
+        printer->setFullPage(true);
+    device_.setPageLayout(layout);
+    if (!painter_.begin(&device_))
+        status_ = Status::failure(QStringLiteral("The printer could not be started."));
+}
+
+void PagedTarget::beginDocument(const PageSetup& setup) {
+    if (!status_.ok)
+        return;
+    setup_ = setup;
+    ++documents_;
+    startOutput();
+    const QRectF page = device_.pageLayout().fullRect(QPageLayout::Point);
+    const double twipsPerPoint = TwipsPerInch / PointsPerInch;
+    pageWidth_ = MillimetresFromTwips(page.width() * twipsPerPoint);
+    pageHeight_ = MillimetresFromTwips(page.height() * twipsPerPoint);
+    font_ = QFont();
+    position_ = QPointF();
+    textLines_.clear();
+    heading_.clear();
+}
+
+void PagedTarget::setFontName(const QString& name) {
+    font_.setFamily(name);
+}
+
+void PagedTarget::setFontSize(int points) {
+    font_.setPointSize(points);
+}
+
+void PagedTarget::setBold(bool on) {
+    font_.setBold(on);
+}
+
+void PagedTarget::setItalic(bool on) {
+    font_.setItalic(on);
+}
+
+int PagedTarget::textWidth(const QString& text) const {
+    const double units = QFontMetricsF(font_, &device_).horizontalAdvance(text);
+    return MillimetresFromTwips(units / device_.logicalDpiX() * TwipsPerInch);
+}
+
+void PagedTarget::SetPrintPosition(int x, int y) {
+    position_ = QPointF(deviceUnits(x), deviceUnits(y));
+}
+
+void PagedTarget::DrawPrintLine(int style, int width, int x1, int y1, int x2, int y2) {
+    SetPrintPosition(x1, y1);
+    if (!drawing())
+        return;
+    const double pixel = device_.logicalDpiX() / QualityDotsPerInch(setup_.quality);
+    painter_.setPen(QPen(Qt::black, width * pixel, PenStyleOf(style), Qt::SquareCap));
+    const QPointF end(deviceUnits(x2), deviceUnits(y2));
+    painter_.drawLine(position_, end);
+    position_ = end;
+}
+
+void PagedTarget::printLine(const QString& text) {
+    if (setup_.variant == PrintVariant::Text) {
+        textLines_.push_back({text, heading_});
+        return;
+    }
+    const QFontMetricsF metrics(font_, &device_);
+    if (drawing()) {
+        painter_.setFont(font_);
+        painter_.setPen(Qt::black);
+        painter_.drawText(position_ + QPointF(0, metrics.ascent()), text);
+    }
+    position_ = QPointF(0, position_.y() + metrics.lineSpacing());
+}
+
+void PagedTarget::setRunningHeading(const QStringList& lines) {
+    heading_ = lines;
+}
+
+void PagedTarget::newPage() {
+    if (drawing())
+        device_.newPage();
+    position_ = QPointF();
+}
+
+void PagedTarget::layOutText() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(TextPointSize);
+    double widest = 0;
+    for (const TextLine& line : textLines_)
+        widest = std::max(widest, QFontMetricsF(font, &device_).horizontalAdvance(line.text));
+    const double margin = deviceUnits(TextMargin);
+    const double usableWidth = deviceUnits(pageWidth_) - 2 * margin;
+    if (widest > usableWidth) {
+        font.setPointSizeF(std::max(SmallestTextPointSize, TextPointSize * usableWidth / widest));
+    }
+    const QFontMetricsF metrics(font, &device_);
+    const double usableHeight = deviceUnits(pageHeight_) - 2 * margin;
+    const int linesPerPage = static_cast<int>(usableHeight / metrics.lineSpacing());
+
+    painter_.setFont(font);
+    painter_.setPen(Qt::black);
+    const std::vector<QStringList> pages = PaginateText(textLines_, linesPerPage);
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        if (page > 0)
+            device_.newPage();
+        double baseline = margin + metrics.ascent();
+        for (const QString& text : pages[page]) {
+            painter_.drawText(QPointF(margin, baseline), text);
+            baseline += metrics.lineSpacing();
+        }
+    }
+}
+
+void PagedTarget::endDocument() {
+    if (!drawing())
+        return;
+    if (setup_.variant == PrintVariant::Text)
+        layOutText();
+    if (jobs_ == Jobs::Separate && !painter_.end())
+        status_ = Status::failure(QStringLiteral("The printout could not be completed."));
+}
+
+} // namespace veltra

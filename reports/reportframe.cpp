@@ -1,0 +1,128 @@
+#include "reports/reportframe.h"
+
+#include "core/format.h"
+
+#include <cmath>
+
+namespace veltra {
+namespace {
+
+constexpr int FooterDistance = 15; // the footer's distance from the bottom of the page
+constexpr int BodyMargin = 20;
+constexpr int TitleY = 9;
+constexpr int BoxLeft = 5;
+constexpr int BoxTop = 5;
+constexpr int BoxBottom = 20;
+constexpr int BoxRightMargin = 15;
+
+} // namespace
+
+PrintVariant VariantOf(const PrintSettings& settings) {
+    return settings.printerType == 1 ? PrintVariant::Text : PrintVariant::Graphic;
+}
+
+int BodyBottom(int pageHeight) {
+    return pageHeight - BodyMargin;
+}
+
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
+
+QString TitleText(const Contest& contest) {
+    return contest.ContName + QStringLiteral("  -  ") + contest.ContLocation +
+           QStringLiteral("  -  ") + contest.ContDate;
+}
+
+QString ContestLine(const Contest& contest) {
+    const QString gap(5, u' ');
+    return contest.ContName + gap + contest.ContLocation + gap + contest.ContDate;
+}
+
+void BeginGraphicJob(PrintTarget& target, Orientation orientation, const PrintSettings& settings) {
+    target.beginDocument({PrintVariant::Graphic, orientation, settings.printResolution});
+    target.setFontName(QString::fromLatin1(ReportFont));
+}
+
+int CentredX(const PrintTarget& target, const QString& text) {
+    return RoundHalfEven(target.pageWidth() / 2.0 - target.textWidth(text) / 2.0);
+}
+
+void PrintAt(PrintTarget& target, int x, int y, const QString& text) {
+    target.SetPrintPosition(x, y);
+    target.printLine(text);
+}
+
+void PrintRightAligned(PrintTarget& target, int right, int y, const QString& text) {
+    PrintAt(target, right - target.textWidth(text), y, text);
+}
+
+void HorizontalLine(PrintTarget& target, int width, int x1, int x2, int y) {
+    target.DrawPrintLine(SolidLine, width, x1, y, x2, y);
+}
+
+void VerticalLine(PrintTarget& target, int width, int x, int y1, int y2) {
+    target.DrawPrintLine(SolidLine, width, x, y1, x, y2);
+}
+
+void DrawReportFrame(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
+                     FooterBold footer) {
+    const int right = target.pageWidth() - BoxRightMargin;
+    HorizontalLine(target, FrameWidth, BoxLeft, right, BoxTop);
+    HorizontalLine(target, FrameWidth, BoxLeft, right, BoxBottom);
+    VerticalLine(target, FrameWidth, BoxLeft, BoxTop, BoxBottom);
+    VerticalLine(target, FrameWidth, right, BoxTop, BoxBottom);
+
+    target.setFontSize(TitleFontSize);
+    target.setBold(true);
+    const QString title = TitleText(contest);
+    PrintAt(target, CentredX(target, title), TitleY, title);
+
+    target.setFontSize(FooterFontSize);
+    if (footer == FooterBold::Off)
+        target.setBold(false);
+    PrintAt(target, CentredX(target, settings.caption), target.pageHeight() - FooterDistance,
+            settings.caption);
+}
+
+void BeginTextJob(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
+                  BlankAfterCaption blank) {
+    target.beginDocument({PrintVariant::Text, Orientation::Portrait, settings.printResolution});
+    target.printLine(settings.caption);
+    if (blank == BlankAfterCaption::Yes)
+        target.printLine(QString());
+    target.printLine(ContestLine(contest));
+    target.printLine(QString());
+}
+
+void ReportProgressValue(const PrintSettings& settings, int value) {
+    if (settings.progress)
+        settings.progress(value);
+}
+
+void ReportProgress(const PrintSettings& settings, int index, int count) {
+    ReportProgressValue(settings, count > 1 ? index * 100 / (count - 1) : 100);
+}
+
+QString RightIn(const QString& text, int width) {
+    return FormatText(text, QString(width, u'@'));
+}
+
+QString RightIn(int number, int width) {
+    return RightIn(QString::number(number), width);
+}
+
+QString LeftIn(const QString& text, int width) {
+    return FormatText(text, u'!' + QString(width, u'@'));
+}
+
+QString ChannelText(double channel, int frequencyDisplayMode, QStringView frequencyPattern,
+                    QStringView channelPattern) {
+    if (frequencyDisplayMode == 0)
+        return FormatNumber(channel, frequencyPattern);
+    if (frequencyDisplayMode == 1)
+        return FormatNumber(channel, channelPattern);
+    return QString();
+}
+
+} // namespace veltra

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/appstate.h"
+#include "core/contest.h"
+#include "reports/printtarget.h"
+
+#include <QString>
+#include <functional>
+
+namespace veltra {
+
+// What every report takes besides the contest and its own options.
+struct PrintSettings {
+    int printerType = 2;          // PRINTER_TYPE: 1 text printer, anything else graphic
+    int printResolution = -3;     // PRINT_RESOLUTION: -1 draft .. -4 high
+    int frequencyDisplayMode = 0; // FREQUENCY_DISPLAY_MODE: 0 frequency, 1 channel number
+    QString caption = QString::fromLatin1(MainCaption); // the footer and first text line
+    std::function<void(int)> progress;                  // share done, 0 to 100
+};
+
+// The settings dialog shows every type but 1 as the graphic printer, so that is what prints.
+PrintVariant VariantOf(const PrintSettings& settings);
+
+inline constexpr const char* ReportFont = "Times New Roman";
+inline constexpr int TitleFontSize = 20;
+inline constexpr int FooterFontSize = 8;
+inline constexpr int FrameWidth = 8;
+inline constexpr int RuleWidth = 3;
+inline constexpr int HairWidth = 1;
+inline constexpr int SolidLine = 0;
+
+// The lowest y a report body may reach, keeping clear of the footer; a body that would reach
+// further continues on another page.
+int BodyBottom(int pageHeight);
+
+// Rounds to the nearest whole number, halves to the even neighbour, as the printer does.
+int RoundHalfEven(double value);
+
+// Name, location and date: "  -  " between them on the printed title, five blanks in text.
+QString TitleText(const Contest& contest);
+QString ContestLine(const Contest& contest);
+
+enum class FooterBold { Off, Stays };
+
+// Starts a graphic print job: A4 in the orientation, the print quality, the report font.
+void BeginGraphicJob(PrintTarget& target, Orientation orientation, const PrintSettings& settings);
+// Title box, centred title line and footer of every graphic page.
+void DrawReportFrame(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
+                     FooterBold footer);
+int CentredX(const PrintTarget& target, const QString& text);
+void PrintAt(PrintTarget& target, int x, int y, const QString& text);
+void PrintRightAligned(PrintTarget& target, int right, int y, const QString& text);
+void HorizontalLine(PrintTarget& target, int width, int x1, int x2, int y);
+void VerticalLine(PrintTarget& target, int width, int x, int y1, int y2);
+
+// Starts a text print job; its first lines are the caption and the contest line, with an
+// extra empty line between them where asked.
+enum class BlankAfterCaption { No, Yes };
+void BeginTextJob(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
+                  BlankAfterCaption blank);
+
+// Progress after row `index` of `count` rows: index × 100 / (count − 1); a single row is done.
+void ReportProgress(const PrintSettings& settings, int index, int count);
+void ReportProgressValue(const PrintSettings& settings, int value);
+
+// Fields by width: right-aligned in N characters, or left-aligned, never shortened.
+QString RightIn(const QString& text, int width);
+QString RightIn(int number, int width);
+QString LeftIn(const QString& text, int width);
+// A pilot's channel as the frequency display mode shows it, empty for an unknown mode.
+QString ChannelText(double channel, int frequencyDisplayMode, QStringView frequencyPattern,
+                    QStringView channelPattern);
+
+} // namespace veltra
