@@ -35,13 +35,6 @@ Qt::PenStyle PenStyleOf(int style) {
     return style >= 0 && style < 6 ? styles[style] : Qt::SolidLine;
 }
 
-QPageLayout A4Layout(Orientation orientation) {
-    return QPageLayout(QPageSize(QPageSize::A4),
-                       orientation == Orientation::Landscape ? QPageLayout::Landscape
-                                                             : QPageLayout::Portrait,
-                       QMarginsF());
-}
-
 } // namespace
 
 int MillimetresFromTwips(double twips) {
@@ -66,16 +59,25 @@ double PagedTarget::deviceUnits(int millimetres) const {
     return twips / TwipsPerInch * device_.logicalDpiX();
 }
 
+// A4 in the document's orientation. A printer may refuse margins of 0, which does not matter:
+// positions count from the corner of the paper all the same.
+void PagedTarget::setUpPage() {
+    device_.setPageSize(QPageSize(QPageSize::A4));
+    device_.setPageOrientation(setup_.orientation == Orientation::Landscape
+                                   ? QPageLayout::Landscape
+                                   : QPageLayout::Portrait);
+    device_.setPageMargins(QMarginsF());
+}
+
 void PagedTarget::startOutput() {
-    const QPageLayout layout = A4Layout(setup_.orientation);
     if (painter_.isActive()) {
-        device_.setPageLayout(layout);
+        setUpPage();
         device_.newPage();
         return;
     }
     if (auto* printer = dynamic_cast<QPrinter*>(&device_))
         printer->setFullPage(true);
-    device_.setPageLayout(layout);
+    setUpPage();
     if (!painter_.begin(&device_))
         status_ = Status::failure(QStringLiteral("The printer could not be started."));
 }

@@ -52,6 +52,7 @@ class PagedTarget final : public PrintTarget {
   private:
     bool drawing() const { return painter_.isActive() && status_.ok; }
     double deviceUnits(int millimetres) const;
+    void setUpPage();
     void startOutput();
     void layOutText();
 

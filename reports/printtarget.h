@@ -47,7 +47,9 @@ class PrintTarget {
     // Prints the string and ends the line; an empty string is an empty line.
     virtual void printLine(const QString& text) = 0;
 
+    // Text variant: the lines repeated at the top of each further page from here on.
     virtual void setRunningHeading(const QStringList& lines) = 0;
+    // Graphic variant: the body continues on a fresh page.
     virtual void newPage() = 0;
     virtual void endDocument() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "core/format.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace veltra {
@@ -72,17 +73,29 @@ void DrawReportFrame(PrintTarget& target, const Contest& contest, const PrintSet
     HorizontalLine(target, FrameWidth, BoxLeft, right, BoxBottom);
     VerticalLine(target, FrameWidth, BoxLeft, BoxTop, BoxBottom);
     VerticalLine(target, FrameWidth, right, BoxTop, BoxBottom);
+    DrawTitleLine(target, contest);
+    DrawFooter(target, settings, footer);
+}
 
+void DrawTitleLine(PrintTarget& target, const Contest& contest) {
     target.setFontSize(TitleFontSize);
     target.setBold(true);
     const QString title = TitleText(contest);
     PrintAt(target, CentredX(target, title), TitleY, title);
+}
 
+void DrawFooter(PrintTarget& target, const PrintSettings& settings, FooterBold footer) {
     target.setFontSize(FooterFontSize);
     if (footer == FooterBold::Off)
         target.setBold(false);
     PrintAt(target, CentredX(target, settings.caption), target.pageHeight() - FooterDistance,
             settings.caption);
+}
+
+QString LabelledValue(const QString& label, const QString& value, int width) {
+    const QString trimmed = label.trimmed();
+    const int blanks = std::max(1, width - static_cast<int>(trimmed.size() + value.size()));
+    return trimmed + QString(blanks, u' ') + value;
 }
 
 void BeginTextJob(PrintTarget& target, const Contest& contest, const PrintSettings& settings,

@@ -47,6 +47,8 @@ void BeginGraphicJob(PrintTarget& target, Orientation orientation, const PrintSe
 // Title box, centred title line and footer of every graphic page.
 void DrawReportFrame(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
                      FooterBold footer);
+void DrawTitleLine(PrintTarget& target, const Contest& contest);
+void DrawFooter(PrintTarget& target, const PrintSettings& settings, FooterBold footer);
 int CentredX(const PrintTarget& target, const QString& text);
 void PrintAt(PrintTarget& target, int x, int y, const QString& text);
 void PrintRightAligned(PrintTarget& target, int right, int y, const QString& text);
@@ -58,6 +60,8 @@ void VerticalLine(PrintTarget& target, int width, int x, int y1, int y2);
 enum class BlankAfterCaption { No, Yes };
 void BeginTextJob(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
                   BlankAfterCaption blank);
+// The last line of a value block: the label, then the value ending at `width` characters.
+QString LabelledValue(const QString& label, const QString& value, int width);
 
 // Progress after row `index` of `count` rows: index × 100 / (count − 1); a single row is done.
 void ReportProgress(const PrintSettings& settings, int index, int count);

@@ -1,169 +1,140 @@
+#include "reports/competitorlists.h"
 #include "reports/printoutput.h"
-#include "reports/reportframe.h"
+#include "reports/resultsprint.h"
+#include "reports/roundscoreprint.h"
+#include "reports/scoresheets.h"
+#include "reports/startlist.h"
 #include "reports/textpages.h"
 #include "reportstestsupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 namespace veltra {
 namespace {
 
-std::vector<TextLine> Numbered(int first, int last, const QStringList& heading) {
-    std::vector<TextLine> lines;
-    for (int i = first; i <= last; ++i)
-        lines.push_back({QString::number(i), heading});
-    return lines;
-}
-
 TEST(TextPages, FurtherPagesStartWithTheRunningHeading) {
-    std::vector<TextLine> lines = Numbered(1, 2, {});
-    const std::vector<TextLine> table = Numbered(3, 7, {QStringLiteral("H")});
-    lines.insert(lines.end(), table.begin(), table.end());
-
+    std::vector<TextLine> lines;
+    for (int i = 1; i <= 7; ++i)
+        lines.push_back({QString::number(i), i > 2 ? QStringList{"H"} : QStringList()});
     const std::vector<QStringList> pages = PaginateText(lines, 3);
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(pages[0], QStringList({"1", "2", "3"}));
     EXPECT_EQ(pages[1], QStringList({"H", "4", "5"}));
     EXPECT_EQ(pages[2], QStringList({"H", "6", "7"}));
-
     // A heading that would fill the page is not repeated, so the document still ends.
-    const std::vector<QStringList> tight = PaginateText(Numbered(1, 4, {"A", "B"}), 2);
-    EXPECT_EQ(tight.size(), 2u);
-    EXPECT_TRUE(PaginateText({}, 10).empty());
-}
-
-TEST(Conversion, TwipsBecomeWholeMillimetres) {
-    EXPECT_EQ(MillimetresFromTwips(566.93), 10);
-    EXPECT_EQ(MillimetresFromTwips(11905.5), 210); // the width of an A4 page
-    EXPECT_EQ(MillimetresFromTwips(16837.8), 297);
-    EXPECT_EQ(RoundHalfEven(80.5), 80);
-    EXPECT_EQ(RoundHalfEven(133.5), 134);
-    EXPECT_EQ(RoundHalfEven(-51.5), -52);
+    lines = {{"1", {"A", "B"}}, {"2", {"A", "B"}}, {"3", {"A", "B"}}};
+    EXPECT_EQ(PaginateText(lines, 2).size(), 2u);
 }
 
 TEST(ReportFrame, TitleBoxTitleAndFooter) {
-    const Contest contest = SampleContest(0, 0, 0, 1);
-    PrintSettings settings;
+    Contest contest = SampleContest(0, 0, 0, 1);
     RecordingTarget target;
-    BeginGraphicJob(target, Orientation::Landscape, settings);
-    DrawReportFrame(target, contest, settings, FooterBold::Off);
+    BeginGraphicJob(target, Orientation::Landscape, PrintSettings());
+    DrawReportFrame(target, contest, PrintSettings(), FooterBold::Off);
+    contest.ContName = QString(90, u'X');
+    target.newPage();
+    DrawReportFrame(target, contest, PrintSettings(), FooterBold::Stays);
     target.endDocument();
 
     const RecordedDocument& page = target.documents.at(0);
-    EXPECT_EQ(page.setup.orientation, Orientation::Landscape);
     EXPECT_EQ(page.setup.quality, -3);
-    EXPECT_TRUE(HasLine(page, 0, 8, 5, 5, 282, 5));
     EXPECT_TRUE(HasLine(page, 0, 8, 5, 20, 282, 20));
-    EXPECT_TRUE(HasLine(page, 0, 8, 5, 5, 5, 20));
     EXPECT_TRUE(HasLine(page, 0, 8, 282, 5, 282, 20));
-
-    // 34 characters of size 20 measure 136 mm: 148.5 − 68 = 80.5, rounded to the even 80.
-    const auto title = TextAt(page, 0, 80, 9);
+    // 34 characters of size 20 measure 136 mm: 148.5 − 68 = 80.5 goes to the even 80.
+    const RecordedText* title = TextAt(page, 0, 80, 9);
     ASSERT_TRUE(title);
     EXPECT_EQ(title->text, QStringLiteral("Vårcupen  -  Ørland  -  12.05.2026"));
     EXPECT_EQ(title->fontName, QStringLiteral("Times New Roman"));
-    EXPECT_EQ(title->fontSize, 20);
-    EXPECT_TRUE(title->bold);
-
-    // The caption: 19 characters of size 8 measure 30 mm, so x = 148.5 − 15 → 134.
-    const auto footer = TextAt(page, 0, 134, 195);
+    EXPECT_TRUE(title->bold && title->fontSize == 20);
+    // The caption measures 30 mm: 148.5 − 15 goes to 134.
+    const RecordedText* footer = TextAt(page, 0, 134, 195);
     ASSERT_TRUE(footer);
     EXPECT_EQ(footer->text, QStringLiteral("Veltra    ver. 2.41"));
-    EXPECT_EQ(footer->fontSize, 8);
     EXPECT_FALSE(footer->bold);
-}
-
-TEST(ReportFrame, BoldFooterAndATitleWiderThanThePage) {
-    Contest contest = SampleContest(0, 0, 0, 1);
-    contest.ContName = QString(90, u'X');
-    PrintSettings settings;
-    RecordingTarget target;
-    BeginGraphicJob(target, Orientation::Portrait, settings);
-    DrawReportFrame(target, contest, settings, FooterBold::Stays);
-    target.endDocument();
-
-    const RecordedDocument& page = target.documents.at(0);
-    // 116 characters measure 464 mm: 105 − 232 gives a negative x, used as it is.
-    EXPECT_EQ(page.texts.at(0).x, -127);
-    EXPECT_EQ(page.texts.at(1).y, 282);
-    EXPECT_TRUE(page.texts.at(1).bold);
+    EXPECT_TRUE(Found(page, 1, 134, 195).bold);
+    // A title wider than the page gets a negative x, used as it is: 148.5 − 232 → −84.
+    EXPECT_EQ(TextAtOr(page, 1, -84, 9).size(), 116);
 }
 
 TEST(PrintSettingsTest, EveryTypeButTheTextPrinterPrintsGraphic) {
-    PrintSettings settings;
-    settings.printerType = 1;
-    EXPECT_EQ(VariantOf(settings), PrintVariant::Text);
-    settings.printerType = 2;
-    EXPECT_EQ(VariantOf(settings), PrintVariant::Graphic);
     // A first start has no settings file: the dialog shows the graphic printer, so it prints.
+    PrintSettings settings;
     settings.printerType = 0;
     EXPECT_EQ(VariantOf(settings), PrintVariant::Graphic);
+    EXPECT_EQ(VariantOf(TextPrinter()), PrintVariant::Text);
 }
 
-TEST(PdfOutput, EveryPrintJobBecomesPagesOfOneFile) {
+TEST(PdfOutput, PrintJobsBecomePagesMeasuredInMillimetres) {
     QTemporaryDir folder;
-    const QString path =
-        PdfPath(folder.path(), QStringLiteral("Cup: A/B"), QStringLiteral("Results"));
-    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("Cup_ A_B - Results.pdf"));
-
-    std::vector<int> widths;
-    const Status status = PrintToPdf(path, QStringLiteral("Results"), [&](PrintTarget& target) {
+    const QString path = PdfPath(folder.path(), QStringLiteral("Cup: A/B"), QStringLiteral("X"));
+    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("Cup_ A_B - X.pdf"));
+    std::vector<int> sizes;
+    ASSERT_TRUE(PrintToPdf(path, QString(), [&](PrintTarget& target) {
         for (Orientation orientation : {Orientation::Portrait, Orientation::Landscape}) {
             target.beginDocument({PrintVariant::Graphic, orientation, -4});
-            widths.push_back(target.pageWidth());
-            widths.push_back(target.pageHeight());
             target.setFontName(QStringLiteral("Times New Roman"));
             target.setFontSize(20);
-            widths.push_back(target.textWidth(QStringLiteral("Veltra")));
+            sizes.insert(sizes.end(), {target.pageWidth(), target.pageHeight(),
+                                       target.textWidth(QStringLiteral("Veltra"))});
             target.DrawPrintLine(0, 8, 5, 5, 100, 5);
-            target.SetPrintPosition(10, 20);
-            target.printLine(QStringLiteral("Veltra"));
+            PrintAt(target, 10, 20, QStringLiteral("Veltra"));
             target.newPage();
             target.endDocument();
         }
-    });
-    ASSERT_TRUE(status) << status.message.toStdString();
-    EXPECT_EQ(PdfPageCount(readBytes(path)), 4);
-    // "Veltra" in 20 point Times New Roman is 17 mm wide, kerned.
-    EXPECT_EQ(widths, std::vector<int>({210, 297, 17, 297, 210, 17}));
-}
-
-TEST(PdfOutput, TextDocumentsAreBrokenIntoPages) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("text.pdf"));
-    const Status status = PrintToPdf(path, QString(), [](PrintTarget& target) {
         target.beginDocument({PrintVariant::Text, Orientation::Portrait, 0});
-        for (int i = 0; i < 100; ++i)
+        for (int i = 0; i < 100; ++i) // a page holds between 50 and 99 lines of 10 points
             target.printLine(QStringLiteral("Line %1").arg(i));
         target.endDocument();
-    });
-    ASSERT_TRUE(status);
-    // A page holds between 50 and 99 lines of 10 point type.
-    EXPECT_EQ(PdfPageCount(readBytes(path)), 2);
+    }));
+    EXPECT_EQ(PdfPageCount(readBytes(path)), 6);
+    // "Veltra" in 20 point Times New Roman is 17 mm wide, kerned.
+    EXPECT_EQ(sizes, std::vector<int>({210, 297, 17, 297, 210, 17}));
 }
 
-TEST(PdfOutput, NothingPrintedWritesNoFileAndAFailedWriteKeepsTheOldOne) {
+TEST(PdfOutput, NothingPrintedWritesNoFileAndAFailedWriteIsReported) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("none.pdf"));
     EXPECT_TRUE(PrintToPdf(path, QString(), [](PrintTarget&) {}));
     EXPECT_FALSE(QFile::exists(path));
-
-    const QString missing = folder.filePath(QStringLiteral("gone/report.pdf"));
-    const Status status = PrintToPdf(missing, QString(), [](PrintTarget& target) {
-        target.beginDocument({});
-        target.endDocument();
-    });
+    const Status status =
+        PrintToPdf(folder.filePath(QStringLiteral("gone/x.pdf")), QString(), [](PrintTarget& t) {
+            t.beginDocument({});
+            t.endDocument();
+        });
     EXPECT_FALSE(status);
     EXPECT_FALSE(status.message.isEmpty());
 }
 
-TEST(RecordingTargetTest, RefusesDrawingOutsideADocument) {
-    RecordingTarget target;
-    EXPECT_THROW(target.printLine(QStringLiteral("lost")), std::logic_error);
-    target.beginDocument({});
-    EXPECT_THROW(target.beginDocument({}), std::logic_error);
+TEST(PdfOutput, EveryReportInItsPages) {
+    QTemporaryDir folder;
+    Contest contest = SampleContest(45, 2, 17, 6);
+    const Texts texts = ReportTexts();
+    const PrintSettings settings;
+    const auto pages = [&](const Report& report) {
+        const QString path = folder.filePath(QStringLiteral("report.pdf"));
+        EXPECT_TRUE(PrintToPdf(path, QString(), report));
+        return PdfPageCount(readBytes(path));
+    };
+    EXPECT_EQ(pages([&](PrintTarget& t) { PrintPilotList(contest, texts, settings, 2, t); }), 4);
+    EXPECT_EQ(pages([&](PrintTarget& t) { PrintJudgeList(contest, texts, settings, 1, t); }), 1);
+    EXPECT_EQ(pages([&](PrintTarget& t) {
+                  PrintStartList(contest, texts, settings, {1, 1, 6, 0, 10}, t);
+              }),
+              4);
+    EXPECT_EQ(pages([&](PrintTarget& t) {
+                  PrintScoreSheets(contest, texts, settings,
+                                   {ScoreSheetChoice::OneJudgeAllPilots, 1, 0}, t);
+              }),
+              45);
+    EXPECT_EQ(pages([&](PrintTarget& t) {
+                  PrintResults(contest, texts, settings, {1, 6, true}, t);
+              }),
+              2);
+    EXPECT_EQ(pages([&](PrintTarget& t) {
+                  PrintRoundScores(contest, texts, settings, 0, 2, RoundMarks(), t);
+              }),
+              1);
 }
 
 } // namespace
