@@ -18,6 +18,14 @@ constexpr int BoxRightMargin = 15;
 
 } // namespace
 
+PrintSettings PrintSettingsFrom(const Settings& settings) {
+    PrintSettings print;
+    print.printerType = settings.PrinterType;
+    print.printResolution = settings.PrintResolution;
+    print.frequencyDisplayMode = settings.FrequencyDisplayMode;
+    return print;
+}
+
 PrintVariant VariantOf(const PrintSettings& settings) {
     return settings.printerType == 1 ? PrintVariant::Text : PrintVariant::Graphic;
 }

@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/contest.h"
+#include "core/settings.h"
 #include "reports/printtarget.h"
 
 #include <QString>
@@ -17,6 +18,9 @@ struct PrintSettings {
     QString caption = QString::fromLatin1(MainCaption); // the footer and first text line
     std::function<void(int)> progress;                  // share done, 0 to 100
 };
+
+// The printing part of the program's settings; the caption and progress keep their defaults.
+PrintSettings PrintSettingsFrom(const Settings& settings);
 
 // The settings dialog shows every type but 1 as the graphic printer, so that is what prints.
 PrintVariant VariantOf(const PrintSettings& settings);
