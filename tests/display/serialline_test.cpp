@@ -1,0 +1,229 @@
+#include "display/remotedisplayport.h"
+#include "support/testsupport.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace veltra;
+
+namespace {
+
+// Two pseudo-terminals joined by socat: the program opens one end, the test plays the board on
+// the other.
+class PtyPair {
+  public:
+    bool start(const QString& socat, const QString& folder) {
+        programEnd = folder + QStringLiteral("/program");
+        boardEnd = folder + QStringLiteral("/board");
+        process.start(socat, {QStringLiteral("pty,raw,echo=0,link=") + programEnd,
+                              QStringLiteral("pty,raw,echo=0,link=") + boardEnd});
+        return process.waitForStarted() && QTest::qWaitFor([this] {
+                   return QFileInfo::exists(programEnd) && QFileInfo::exists(boardEnd);
+               });
+    }
+
+    // Both ends vanish at once, as when the cable is pulled out.
+    void pull() {
+        process.kill();
+        process.waitForFinished();
+    }
+
+    ~PtyPair() { pull(); }
+
+    QProcess process;
+    QString programEnd;
+    QString boardEnd;
+};
+
+class SerialLine : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        socat = QStandardPaths::findExecutable(QStringLiteral("socat"));
+        if (socat.isEmpty())
+            GTEST_SKIP() << "socat is not installed; the serial line tests need it "
+                            "(apt-get install socat).";
+        ASSERT_TRUE(dir.isValid());
+        contest.ContName = QString::fromUtf8("Vårcup");
+        contest.Rounds = 1;
+        addPilot("Åse Ødegård", 987.5);
+        ASSERT_TRUE(connectPair(pair));
+    }
+
+    void TearDown() override { qunsetenv("VELTRA_COM7"); }
+
+    void addPilot(const QString& name, double points) {
+        Pilot& pilot = contest.Pilots[contest.PilotCount++];
+        pilot.Name = name;
+        pilot.RoundScore[0] = points;
+    }
+
+    // Opens the program's end as port 7 and the board's end for the test.
+    bool connectPair(PtyPair& with) {
+        const QString folder = dir.path() + u'/' + QString::number(++pairs);
+        if (!QDir().mkpath(folder) || !with.start(socat, folder))
+            return false;
+        qputenv("VELTRA_COM7", QFile::encodeName(with.programEnd));
+        const Status opened = link.OpenComPort(7, 9600);
+        EXPECT_TRUE(opened.ok) << opened.message.toStdString();
+        board = std::make_unique<QSerialPort>(with.boardEnd);
+        return opened.ok && board->open(QIODevice::ReadWrite);
+    }
+
+    void send(const QByteArray& bytes) {
+        board->write(bytes);
+        ASSERT_TRUE(board->waitForBytesWritten(2000));
+    }
+
+    // Everything the board receives until `size` bytes have come, then for a further moment,
+    // so that anything sent beyond the expected answer shows up too.
+    QByteArray receive(qsizetype size) {
+        QByteArray got;
+        // A short answer shows in the comparison that follows.
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                got += board->readAll();
+                return got.size() >= size;
+            },
+            5000));
+        QTest::qWait(150);
+        return got + board->readAll();
+    }
+
+    QString socat;
+    QTemporaryDir dir;
+    int pairs = 0;
+    Contest contest;
+    Workspace work;
+    RemoteDisplayPort link{contest, work};
+    PtyPair pair;
+    std::unique_ptr<QSerialPort> board;
+};
+
+} // namespace
+
+TEST(SerialPorts, PortNumbersNameTheirDevicesAndAPortThatCannotOpenIsReported) {
+    qunsetenv("VELTRA_COM3");
+#ifdef Q_OS_WIN
+    EXPECT_EQ(SerialDeviceForPort(3), QStringLiteral("COM3"));
+#else
+    EXPECT_EQ(SerialDeviceForPort(3), QStringLiteral("/dev/ttyS2"));
+#endif
+    EXPECT_EQ(SerialDeviceForPort(0), QString());
+    qputenv("VELTRA_COM3", "/dev/ttyUSB0");
+    EXPECT_EQ(SerialDeviceForPort(3), QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(LineSettingsText(19200.4), QStringLiteral("19200,N,8,1"));
+
+    QTemporaryDir dir;
+    Contest contest;
+    Workspace work;
+    RemoteDisplayPort link(contest, work);
+    const QString missing = dir.path() + QStringLiteral("/no-such-device");
+    qputenv("VELTRA_COM3", QFile::encodeName(missing));
+    Status opened = link.OpenComPort(3, 9600);
+    EXPECT_FALSE(opened.ok);
+    EXPECT_TRUE(opened.message.contains(QDir::toNativeSeparators(missing)))
+        << opened.message.toStdString();
+    EXPECT_TRUE(opened.message.contains(QStringLiteral("9600,N,8,1")))
+        << opened.message.toStdString();
+
+    const QString plainFile = dir.path() + QStringLiteral("/file");
+    ASSERT_TRUE(writeBytes(plainFile, "not a serial device"));
+    qputenv("VELTRA_COM3", QFile::encodeName(plainFile));
+    opened = link.OpenComPort(3, 9600);
+    EXPECT_FALSE(opened.ok);
+    EXPECT_FALSE(link.isOpen());
+    qunsetenv("VELTRA_COM3");
+
+    opened = link.OpenComPort(0, 9600);
+    EXPECT_FALSE(opened.ok);
+    EXPECT_TRUE(opened.message.contains(QStringLiteral("no such port")))
+        << opened.message.toStdString();
+    qputenv("VELTRA_COM3", QFile::encodeName(plainFile));
+    opened = link.OpenComPort(3, 0);
+    EXPECT_FALSE(opened.ok);
+    EXPECT_TRUE(opened.message.contains(QStringLiteral("baud rate")))
+        << opened.message.toStdString();
+    qunsetenv("VELTRA_COM3");
+}
+
+TEST_F(SerialLine, TheBoardIsAnsweredOverARealLineAlsoWhenItsRequestComesInPieces) {
+    send("VRD_Connect\r");
+    EXPECT_EQ(receive(14), QByteArray("VRD_Connected\r"));
+
+    const QByteArray update = "V\xE5rcup,1\r0,\xC5se \xD8"
+                              "deg\xE5rd,987.5, \r";
+    send("VRD_Update\r");
+    EXPECT_EQ(receive(update.size()), update);
+
+    // The program keeps running between the pieces: this very test's waits run its events.
+    for (const char* piece : {"VRD_", "Upda", "te", "\r"}) {
+        send(piece);
+        QTest::qWait(100);
+    }
+    EXPECT_EQ(receive(update.size()), update);
+
+    send(QByteArray("\x80\xFF garbage \xE5\xE6\xF8\r", 15) + QByteArray(3000, 'x') + '\r' +
+         QByteArray(40, '\r') + "VRD_Connect\rVRD_Connect\rVRD_Connect\r");
+    EXPECT_EQ(receive(14), QByteArray("VRD_Connected\r"));
+    send("VRD_Update\r");
+    EXPECT_EQ(receive(update.size()), update);
+}
+
+TEST_F(SerialLine, ALargeAnswerArrivesWholeAndAPulledCableMidAnswerIsReportedNotHung) {
+    contest.PilotCount = 0;
+    contest.Rounds = 10;
+    for (int p = 0; p < MaxPilots; ++p) {
+        addPilot(QStringLiteral("Pilot %1 ").arg(p) + QString(40, QChar(0xF8)), 999.99);
+        contest.Pilots[p].RoundScore.fill(1000.0);
+    }
+    qsizetype answerSize = DisplayHeaderLine(contest).size();
+    for (int p = 0; p < contest.PilotCount; ++p)
+        answerSize += DisplayPilotLine(contest, p).size();
+
+    QElapsedTimer clock;
+    clock.start();
+    send("VRD_Update\r");
+    const QByteArray whole = receive(answerSize);
+    std::printf("[measured] update answer of %d pilots: %lld bytes, complete after %lld ms "
+                "(including a 150 ms quiet check)\n",
+                contest.PilotCount, static_cast<long long>(whole.size()),
+                static_cast<long long>(clock.elapsed()));
+    EXPECT_EQ(whole.size(), answerSize);
+    EXPECT_TRUE(whole.startsWith("V\xE5rcup,10\r0,Pilot 0 \xF8\xF8"));
+
+    // Long names make the answer too big to vanish into the line's buffers before the pull.
+    for (int p = 0; p < contest.PilotCount; ++p)
+        contest.Pilots[p].Name += QString(5000, u'x');
+    QSignalSpy problems(&link, &RemoteDisplayPort::problem);
+    send("VRD_Update\r");
+    QByteArray part;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        part += board->readAll();
+        return !part.isEmpty();
+    }));
+    board->close();
+    clock.restart();
+    pair.pull();
+    ASSERT_TRUE(problems.wait(5000));
+    std::printf("[measured] cable pulled after %lld of about 510000 answer bytes: reported after "
+                "%lld ms\n",
+                static_cast<long long>(part.size()), static_cast<long long>(clock.elapsed()));
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_TRUE(problems.at(0).at(0).toString().contains(QStringLiteral("port 7")));
+
+    // Plugged in again and reopened, the link answers as before.
+    PtyPair again;
+    ASSERT_TRUE(connectPair(again));
+    send("VRD_Connect\r");
+    EXPECT_EQ(receive(14), QByteArray("VRD_Connected\r"));
+    EXPECT_EQ(problems.size(), 1);
+}
