@@ -141,7 +141,7 @@ void RemoteDisplayPort::lineFailed(QSerialPort::SerialPortError error) {
     port_.close();
     protocol_.Reset();
     report(QStringLiteral("The link to the remote display on port %1 (%2) was lost.\n%3\n\nThe "
-                          "port is closed. Confirming Configure, Remote display with the box "
+                          "port is closed. Confirming Configure, ExternalDisplay with the box "
                           "ticked opens it again.")
                .arg(portNumber_)
                .arg(QDir::toNativeSeparators(device_), why));
