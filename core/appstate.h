@@ -17,5 +17,6 @@ struct AppState {
 
 inline constexpr const char* ProgramName = "Veltra";
 inline constexpr const char* MainCaption = "Veltra    ver. 2.41";
+inline constexpr double ProgramVersion = 2.41;
 
 } // namespace veltra

@@ -4,8 +4,12 @@
 #include "core/language.h"
 #include "core/settings.h"
 #include "scoring/scorefiles.h"
+#include "ui/aboutform.h"
+#include "ui/configgeneralform.h"
+#include "ui/configremotedisplayform.h"
 #include "ui/fileselectform.h"
 #include "ui/formsupport.h"
+#include "ui/helpform.h"
 #include "ui/scoresform.h"
 #include "ui/selectform.h"
 #include "ui_mainform.h"
@@ -33,7 +37,8 @@ QString withoutTrailingSlash(QString folder) {
 } // namespace
 
 MainForm::MainForm(AppState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state), ui_(std::make_unique<Ui::MainForm>()) {
+    : QMainWindow(parent), state_(state), ui_(std::make_unique<Ui::MainForm>()),
+      RemoteDisplayPort_(state.contest, state.work) {
     ui_->setupUi(this);
     ContestSelected(0);
     connectMenus();
@@ -58,6 +63,8 @@ void MainForm::Form_Load() {
         state_.settings.LanguageFile = QString::fromLatin1(DefaultLanguageFile);
     ReadLanguageFile(state_.settings.LanguageFile);
     UpdateFilemenu();
+    if (state_.settings.ConnectToRemoteDisplay == 1)
+        OpenComPort();
     showFooter(state_.texts.get(QStringLiteral("NO_COMPETITION_SELECTED")));
 }
 
@@ -88,6 +95,12 @@ void MainForm::connectMenus() {
     connect(ui_->FileExit, &QAction::triggered, this, &MainForm::FileExit_Click);
     connect(ui_->EditScores, &QAction::triggered, this, &MainForm::EditScores_Click);
     connect(ui_->ConfigureLanguage, &QAction::triggered, this, &MainForm::ConfigureLanguage_Click);
+    connect(ui_->ConfigureGeneral, &QAction::triggered, this, &MainForm::ConfigureGeneral_Click);
+    connect(ui_->ConfigureExternalDisplay, &QAction::triggered, this,
+            &MainForm::ConfigureExternalDisplay_Click);
+    connect(ui_->VeltraHelp, &QAction::triggered, this, &MainForm::VeltraHelp_Click);
+    connect(ui_->About, &QAction::triggered, this, &MainForm::About_Click);
+    connect(&RemoteDisplayPort_, &RemoteDisplayPort::problem, this, &MainForm::showMessage);
     QAction* const recent[] = {ui_->File1, ui_->File2, ui_->File3, ui_->File4, ui_->File5};
     for (int k = 0; k < MaxRecentFiles; ++k)
         connect(recent[k], &QAction::triggered, this, [this, k] { RecentFile_Click(k); });
@@ -263,6 +276,41 @@ void MainForm::ConfigureLanguage_Click() {
     state_.work.LanguageDir = folder;
     state_.settings.LanguageFile =
         QDir(folder) == QDir(state_.work.ProgramDir) ? chosen->fileName : path;
+}
+
+void MainForm::OpenComPort() {
+    const Status opened = RemoteDisplayPort_.OpenComPort(state_.settings.ComportToRemoteDisplay,
+                                                         state_.settings.BaudrateToRemoteDisplay);
+    if (!opened)
+        showMessage(opened.message);
+}
+
+void MainForm::ConfigureGeneral_Click() {
+    if (!configGeneralForm_)
+        configGeneralForm_ =
+            std::make_unique<ConfigGeneralForm>(state_.settings, state_.texts, *this);
+    configGeneralForm_->exec();
+}
+
+void MainForm::ConfigureExternalDisplay_Click() {
+    if (!configRemoteDisplayForm_)
+        configRemoteDisplayForm_ =
+            std::make_unique<ConfigRemoteDisplayForm>(state_.settings, state_.texts, *this);
+    configRemoteDisplayForm_->exec();
+}
+
+void MainForm::VeltraHelp_Click() {
+    if (!helpForm_)
+        helpForm_ = std::make_unique<HelpForm>(state_.texts, *this);
+    helpForm_->show();
+    helpForm_->raise();
+    helpForm_->activateWindow();
+}
+
+void MainForm::About_Click() {
+    if (!aboutForm_)
+        aboutForm_ = std::make_unique<AboutForm>(state_.texts, *this);
+    aboutForm_->exec();
 }
 
 } // namespace veltra

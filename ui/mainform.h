@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/appstate.h"
+#include "display/remotedisplayport.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -13,7 +14,11 @@ class MainForm;
 
 namespace veltra {
 
+class AboutForm;
+class ConfigGeneralForm;
+class ConfigRemoteDisplayForm;
 class FileSelectForm;
+class HelpForm;
 class ScoresForm;
 class SelectForm;
 
@@ -48,6 +53,10 @@ class MainForm final : public QMainWindow {
     FileSelectForm& fileSelectForm();
     SelectForm& selectForm();
 
+    // (Re)opens the serial port to the results display board with the settings; a port that
+    // cannot be opened is reported and the program runs on without it.
+    void OpenComPort();
+
     // A menu item or menu by its control name, for instance "EditScores" or "FileExport".
     QAction* menuCommand(const QString& name) const;
 
@@ -68,12 +77,21 @@ class MainForm final : public QMainWindow {
     void RecentFile_Click(int index);
     void EditScores_Click();
     void ConfigureLanguage_Click();
+    void ConfigureGeneral_Click();
+    void ConfigureExternalDisplay_Click();
+    void VeltraHelp_Click();
+    void About_Click();
 
     AppState& state_;
     std::unique_ptr<Ui::MainForm> ui_;
     std::unique_ptr<FileSelectForm> fileSelectForm_;
     std::unique_ptr<SelectForm> selectForm_;
     std::unique_ptr<ScoresForm> scoresForm_;
+    std::unique_ptr<ConfigGeneralForm> configGeneralForm_;
+    std::unique_ptr<ConfigRemoteDisplayForm> configRemoteDisplayForm_;
+    std::unique_ptr<HelpForm> helpForm_;
+    std::unique_ptr<AboutForm> aboutForm_;
+    RemoteDisplayPort RemoteDisplayPort_;
 };
 
 } // namespace veltra

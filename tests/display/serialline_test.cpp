@@ -1,12 +1,10 @@
 #include "display/remotedisplayport.h"
+#include "support/ptypair.h"
 #include "support/testsupport.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
-#include <QProcess>
 #include <QSerialPort>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -17,40 +15,11 @@ using namespace veltra;
 
 namespace {
 
-// Two pseudo-terminals joined by socat: the program opens one end, the test plays the board on
-// the other.
-class PtyPair {
-  public:
-    bool start(const QString& socat, const QString& folder) {
-        programEnd = folder + QStringLiteral("/program");
-        boardEnd = folder + QStringLiteral("/board");
-        process.start(socat, {QStringLiteral("pty,raw,echo=0,link=") + programEnd,
-                              QStringLiteral("pty,raw,echo=0,link=") + boardEnd});
-        return process.waitForStarted() && QTest::qWaitFor([this] {
-                   return QFileInfo::exists(programEnd) && QFileInfo::exists(boardEnd);
-               });
-    }
-
-    // Both ends vanish at once, as when the cable is pulled out.
-    void pull() {
-        process.kill();
-        process.waitForFinished();
-    }
-
-    ~PtyPair() { pull(); }
-
-    QProcess process;
-    QString programEnd;
-    QString boardEnd;
-};
-
 class SerialLine : public ::testing::Test {
   protected:
     void SetUp() override {
-        socat = QStandardPaths::findExecutable(QStringLiteral("socat"));
-        if (socat.isEmpty())
-            GTEST_SKIP() << "socat is not installed; the serial line tests need it "
-                            "(apt-get install socat).";
+        if (PtyPair::socat().isEmpty())
+            GTEST_SKIP() << kNoSocat;
         ASSERT_TRUE(dir.isValid());
         contest.ContName = QString::fromUtf8("Vårcup");
         contest.Rounds = 1;
@@ -69,7 +38,7 @@ class SerialLine : public ::testing::Test {
     // Opens the program's end as port 7 and the board's end for the test.
     bool connectPair(PtyPair& with) {
         const QString folder = dir.path() + u'/' + QString::number(++pairs);
-        if (!QDir().mkpath(folder) || !with.start(socat, folder))
+        if (!QDir().mkpath(folder) || !with.start(folder))
             return false;
         qputenv("VELTRA_COM7", QFile::encodeName(with.programEnd));
         const Status opened = link.OpenComPort(7, 9600);
@@ -98,7 +67,6 @@ class SerialLine : public ::testing::Test {
         return got + board->readAll();
     }
 
-    QString socat;
     QTemporaryDir dir;
     int pairs = 0;
     Contest contest;

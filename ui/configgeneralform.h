@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/settings.h"
+#include "core/texts.h"
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class ConfigGeneralForm;
+}
+
+namespace veltra {
+
+class MainForm;
+
+// The one general setting: whether a pilot's channel shows as a frequency (entry 0) or as a
+// channel number (entry 1). OK stores the choice in the settings file at once.
+class ConfigGeneralForm final : public QDialog {
+    Q_OBJECT
+
+  public:
+    ConfigGeneralForm(Settings& settings, const Texts& texts, MainForm& mainWindow);
+    ~ConfigGeneralForm() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void GeneralConfigOK_Click();
+
+    Settings& settings_;
+    const Texts& texts_;
+    MainForm& mainWindow_;
+    std::unique_ptr<Ui::ConfigGeneralForm> ui_;
+};
+
+} // namespace veltra

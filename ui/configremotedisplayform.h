@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/settings.h"
+#include "core/texts.h"
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class ConfigRemoteDisplayForm;
+}
+
+namespace veltra {
+
+class MainForm;
+
+// The serial link to the results display board: whether to open it, the port number and the
+// baud rate. OK stores them in the settings file and, with the box ticked, (re)opens the port.
+class ConfigRemoteDisplayForm final : public QDialog {
+    Q_OBJECT
+
+  public:
+    ConfigRemoteDisplayForm(Settings& settings, const Texts& texts, MainForm& mainWindow);
+    ~ConfigRemoteDisplayForm() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void ComportNum_Change(int value);
+    void ConfigRemoteDisplayOK_Click();
+
+    Settings& settings_;
+    const Texts& texts_;
+    MainForm& mainWindow_;
+    std::unique_ptr<Ui::ConfigRemoteDisplayForm> ui_;
+};
+
+} // namespace veltra

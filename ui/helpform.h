@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/texts.h"
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class HelpForm;
+}
+
+namespace veltra {
+
+// The user manual, which is built into the program, in a window of its own beside the main
+// window. Links that lead out of the manual open in the system's web browser.
+class HelpForm final : public QDialog {
+    Q_OBJECT
+
+  public:
+    HelpForm(const Texts& texts, QWidget& mainWindow);
+    ~HelpForm() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    const Texts& texts_;
+    std::unique_ptr<Ui::HelpForm> ui_;
+};
+
+// Where the manual lies inside the program.
+inline constexpr const char* ManualUrl = "qrc:/manual/index.html";
+
+} // namespace veltra
