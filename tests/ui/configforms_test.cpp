@@ -1,6 +1,8 @@
+#include "core/language.h"
 #include "support/modal.h"
 #include "support/ptypair.h"
 #include "support/testsupport.h"
+#include "ui/formsupport.h"
 #include "ui/helpform.h"
 #include "ui/mainform.h"
 
@@ -60,7 +62,8 @@ class ConfigForms : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
-        ASSERT_TRUE(QFile::copy(shipped("English.lng"), home.path() + "/English.lng"));
+        for (const char* name : {"English.lng", "Norsk.lng"})
+            ASSERT_TRUE(QFile::copy(shipped(name), home.path() + u'/' + QString::fromLatin1(name)));
     }
 
     void TearDown() override {
@@ -226,4 +229,43 @@ TEST_F(ConfigForms, ThePortOpensAtStartUpWhenTheSettingsSaySoAndAnswersTheBoard)
         return answer.size() >= 14;
     }));
     EXPECT_EQ(answer, QByteArray("VRD_Connected\r"));
+}
+
+TEST_F(ConfigForms, EachCaptionKeyHasOneControlAndTheLanguageFileReachesIt) {
+    ASSERT_TRUE(writeBytes(ini(), "LANGUAGE_FILE,Norsk.lng\r\n"));
+    auto form = start();
+    QList<QWidget*> windows;
+    for (auto [menu, item] : {std::pair{Qt::Key_O, Qt::Key_G}, std::pair{Qt::Key_O, Qt::Key_R},
+                              std::pair{Qt::Key_H, Qt::Key_O}}) {
+        whenModal([&windows](QWidget& dialog) {
+            windows << &dialog;
+            dialog.close();
+        });
+        chooseMenu(*form, menu, item);
+    }
+    ASSERT_EQ(windows.size(), 3);
+    Texts norwegian;
+    ASSERT_TRUE(ReadLanguageFile(shipped("Norsk.lng"), norwegian));
+    int checked = 0;
+    for (const LanguageKey& key : LanguageKeys()) {
+        for (QWidget* window : windows) {
+            if (window->objectName() != QLatin1String(key.window))
+                continue;
+            QList<QObject*> objects = window->findChildren<QObject*>();
+            objects << window;
+            QList<QObject*> carriers;
+            for (QObject* object : objects) {
+                if (object->property(LanguageKeyProperty).toString() == QLatin1String(key.key))
+                    carriers << object;
+            }
+            ASSERT_EQ(carriers.size(), 1) << key.key;
+            const QString expected = norwegian.get(QString::fromLatin1(key.key));
+            QObject* carrier = carriers.first();
+            const QString shown =
+                carrier == window ? window->windowTitle() : carrier->property("text").toString();
+            EXPECT_EQ(shown, expected) << key.key;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 7);
 }
