@@ -37,7 +37,7 @@ QByteArray DisplayPilotLine(const Contest& contest, int pilotIndex) {
     return endedLine(toAnsi(line));
 }
 
-DisplayProtocol::DisplayProtocol(Contest& contest, const Workspace& work)
+DisplayProtocol::DisplayProtocol(const Contest& contest, const Workspace& work)
     : contest_(contest), work_(work) {}
 
 void DisplayProtocol::Reset() {
@@ -83,16 +83,17 @@ DisplayAnswer DisplayProtocol::Receive(QByteArrayView arrived) {
 }
 
 QList<QByteArray> DisplayProtocol::updateAnswer(QString& message) {
-    QList<QByteArray> lines{DisplayHeaderLine(contest_)};
+    Contest stored = contest_;
+    QList<QByteArray> lines{DisplayHeaderLine(stored)};
     // Without an open competition there is no results file to read.
     if (!work_.ContestFile.isEmpty()) {
-        const Status read = ReadPreviousScores(contest_, work_, contest_.Rounds);
+        const Status read = ReadPreviousScores(stored, work_, stored.Rounds);
         if (!read.ok && read.message != lastScoreFault_)
             message = read.message;
         lastScoreFault_ = read.message;
     }
-    for (int p = 0; p < contest_.PilotCount; ++p)
-        lines.append(DisplayPilotLine(contest_, p));
+    for (int p = 0; p < stored.PilotCount; ++p)
+        lines.append(DisplayPilotLine(stored, p));
     return lines;
 }
 

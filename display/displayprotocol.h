@@ -34,9 +34,13 @@ QByteArray DisplayPilotLine(const Contest& contest, int pilotIndex);
 // The program's side of the display link: bytes from the line in, the answers out, no port.
 // A request that arrives in pieces is kept and completed by later receive events; nothing here
 // ever waits for the line.
+//
+// An update answers with the points of the results file, read into a copy of the competition:
+// the points in memory belong to whoever is working on them (the score entry window keeps the
+// points being typed there until it stores them), and a board's request must not undo them.
 class DisplayProtocol {
   public:
-    DisplayProtocol(Contest& contest, const Workspace& work);
+    DisplayProtocol(const Contest& contest, const Workspace& work);
 
     // Handles the characters that have just arrived.
     DisplayAnswer Receive(QByteArrayView arrived);
@@ -48,7 +52,7 @@ class DisplayProtocol {
     void keep(QByteArrayView part);
     QList<QByteArray> updateAnswer(QString& message);
 
-    Contest& contest_;
+    const Contest& contest_;
     const Workspace& work_;
     QByteArray waiting_;     // the input buffer: received, not yet read
     QByteArray request_;     // read so far of a request whose carriage return has not come

@@ -81,7 +81,7 @@ QString LineSettingsText(double baudRate) {
     return FormatNumber(baudRate, u"0") + QStringLiteral(",N,8,1");
 }
 
-RemoteDisplayPort::RemoteDisplayPort(Contest& contest, const Workspace& work, QObject* parent)
+RemoteDisplayPort::RemoteDisplayPort(const Contest& contest, const Workspace& work, QObject* parent)
     : QObject(parent), protocol_(contest, work) {
     connect(&port_, &QSerialPort::readyRead, this, &RemoteDisplayPort::RemoteDisplayPort_OnComm);
     connect(&port_, &QSerialPort::errorOccurred, this, &RemoteDisplayPort::lineFailed);
@@ -105,6 +105,8 @@ Status RemoteDisplayPort::OpenComPort(int portNumber, double baudRate) {
         return Status::failure(openFailure(portNumber, device, lineSettings,
                                            QStringLiteral("The baud rate is not usable.")));
     }
+    // The receive threshold and the one-character reads of the line live on in DisplayProtocol,
+    // which starts reading at ten waiting characters; the output limit is kOutputBufferSize.
     port_.setPortName(device);
     port_.setBaudRate(static_cast<qint32>(baud));
     port_.setParity(QSerialPort::NoParity);

@@ -28,7 +28,7 @@ class RemoteDisplayPort final : public QObject {
     Q_OBJECT
 
   public:
-    RemoteDisplayPort(Contest& contest, const Workspace& work, QObject* parent = nullptr);
+    RemoteDisplayPort(const Contest& contest, const Workspace& work, QObject* parent = nullptr);
 
     // Closes the port if it is open, then opens port `portNumber` with `baudRate`, no parity,
     // 8 data bits and 1 stop bit, no handshaking. A failure names the port, its device and why.

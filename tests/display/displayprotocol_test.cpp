@@ -73,6 +73,9 @@ TEST_F(Protocol, UpdateReReadsTheResultsFileAndHandlesZeroRoundsAndNoCompetition
     ASSERT_TRUE(SaveFileAtomically(ResultsFilePath(contest, work),
                                    "002, K\xE5re \xC5s, 0123.50, 1000.00, \r\n"));
     EXPECT_EQ(receive("VRD_Update\r"), kUpdateAnswer);
+    // The points in memory, perhaps being typed in the score entry window, stay as they were.
+    EXPECT_EQ(contest.Pilots[1].RoundScore[0], 7.0);
+    EXPECT_EQ(contest.Pilots[1].RoundScore[1], 8.0);
 
     contest.Rounds = 0;
     EXPECT_EQ(receive("VRD_Update\r"), QByteArray("V\xE5rcup \xD8rland,0\r"
