@@ -3,6 +3,7 @@
 #include "support/testsupport.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
+#include <unistd.h>
 
 using namespace veltra;
 
@@ -121,6 +123,18 @@ TEST(SerialPorts, PortNumbersNameTheirDevicesAndAPortThatCannotOpenIsReported) {
     EXPECT_TRUE(opened.message.contains(QStringLiteral("baud rate")))
         << opened.message.toStdString();
     qunsetenv("VELTRA_COM3");
+}
+
+TEST_F(SerialLine, ADeviceWithoutPermissionIsReportedWithTheRemedy) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "Running as root, for whom file permissions do not apply.";
+    const QString device = QFileInfo(pair.programEnd).canonicalFilePath();
+    ASSERT_TRUE(QFile::setPermissions(device, QFileDevice::Permissions()));
+    const Status opened = link.OpenComPort(7, 9600);
+    EXPECT_FALSE(opened.ok);
+    EXPECT_TRUE(opened.message.contains(QStringLiteral("access to it is denied")))
+        << opened.message.toStdString();
+    EXPECT_TRUE(opened.message.contains(QStringLiteral("dialout"))) << opened.message.toStdString();
 }
 
 TEST_F(SerialLine, TheBoardIsAnsweredOverARealLineAlsoWhenItsRequestComesInPieces) {
