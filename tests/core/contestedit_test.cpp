@@ -1,0 +1,309 @@
+#include "core/contestedit.h"
+#include "core/contestfiles.h"
+#include "core/editorlines.h"
+#include "core/scheduleedit.h"
+#include "support/testsupport.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace veltra;
+
+namespace {
+
+Pilot& addPilot(Contest& contest, const char* name, const char* club = "Klubb") {
+    Pilot& pilot = contest.Pilots[contest.PilotCount++];
+    pilot.Name = QString::fromUtf8(name);
+    pilot.Club = QString::fromUtf8(club);
+    return pilot;
+}
+
+PilotCheck check(const PilotBoxes& boxes, const Contest& contest, int index) {
+    return CheckPilotBoxes(boxes, contest, index);
+}
+
+PilotBox faultBox(const PilotBoxes& boxes, const Contest& contest, int index) {
+    const PilotCheck result = check(boxes, contest, index);
+    EXPECT_TRUE(result.fault.has_value());
+    return result.fault ? result.fault->box : PilotBox::Radio;
+}
+
+} // namespace
+
+TEST(EditorLines, ListLinesPadTheirColumnsAndNeverCut) {
+    Contest contest;
+    contest.Judges[0] = {QString::fromUtf8("Åse Ødegård"), QStringLiteral("NOR")};
+    EXPECT_EQ(JudgeListLine(contest, 0), QString::fromUtf8(" 1 Åse Ødegård") + QString(15, u' ') +
+                                             QStringLiteral("NOR") + QString(12, u' '));
+
+    Pilot& pilot = addPilot(contest, "Kåre Ås", "Bærum MFK");
+    pilot.Channel = 35.01;
+    const QString start = QString::fromUtf8(" 1 Kåre Ås") + QString(19, u' ') +
+                          QString::fromUtf8("Bærum MFK") + QString(7, u' ');
+    EXPECT_EQ(PilotListLine(contest, 0, 0), start + QStringLiteral("35.010"));
+    pilot.Channel = 61;
+    EXPECT_EQ(PilotListLine(contest, 0, 1), start + QStringLiteral("61"));
+
+    const QString longName(30, u'x');
+    contest.Pilots[0].Name = longName;
+    EXPECT_TRUE(PilotListLine(contest, 0, 1).startsWith(QStringLiteral(" 1 ") + longName + u' '));
+}
+
+TEST(EditorLines, ManeuverLinesComeInTheTwoWidthsOfTheScheduleEditor) {
+    EXPECT_EQ(ManeuverListHeading(ManeuverNameWidthWide),
+              QString::fromUtf8(" # Manøver                                        K"));
+    EXPECT_EQ(ManeuverListHeading(ManeuverNameWidthShort),
+              QString::fromUtf8(" # Manøver                         K"));
+    Contest contest;
+    contest.ManeuverCount = 12;
+    contest.ManeuverName[11] = QStringLiteral("Loop");
+    contest.ManeuverK[11] = 10;
+    const QString wide = ManeuverListLine(contest, 12, ManeuverNameWidthWide);
+    EXPECT_EQ(wide.size(), 51);
+    EXPECT_TRUE(wide.startsWith(u"12 Loop "));
+    EXPECT_TRUE(wide.endsWith(u" 10"));
+    EXPECT_EQ(ManeuverListLine(contest, 12, ManeuverNameWidthShort).size(), 36);
+}
+
+TEST(PilotEditing, EmptyBoxesTakeTheDefaultsAndTextsLoseTheirCommas) {
+    Contest contest;
+    addPilot(contest, "A");
+    addPilot(contest, "B");
+    PilotBoxes boxes;
+    boxes.startNo = QStringLiteral("3");
+    PilotCheck result = check(boxes, contest, 2);
+    ASSERT_FALSE(result.fault);
+    const PilotEntry& entry = result.entry;
+    EXPECT_EQ(entry.name, "Navn");
+    EXPECT_EQ(entry.club, "Klubb");
+    EXPECT_EQ(entry.nacNo, "NAK");
+    EXPECT_EQ(entry.plane, "Fly");
+    EXPECT_EQ(entry.engine, "Motor");
+    EXPECT_EQ(entry.radio, "Radio");
+    EXPECT_EQ(entry.kFactor, 1.0);
+    EXPECT_EQ(entry.channel, 0.0);
+    EXPECT_EQ(entry.startNo, 3);
+
+    boxes.startNo.clear();
+    EXPECT_EQ(check(boxes, contest, 2).entry.startNo, 2);
+
+    boxes.club = QStringLiteral(" Bærum,MFK ");
+    boxes.name = QStringLiteral("   ");
+    boxes.kFactor = QStringLiteral("1.5");
+    boxes.channel = QStringLiteral("35.0105");
+    result = check(boxes, contest, 2);
+    EXPECT_EQ(result.entry.club, QStringLiteral("Bærum MFK"));
+    EXPECT_EQ(result.entry.name, "Navn");
+    EXPECT_EQ(result.entry.kFactor, 1.5);
+    EXPECT_EQ(result.entry.channel, 35.011);
+}
+
+TEST(PilotEditing, RefusesANameThatAnotherPilotHasButNotItsOwn) {
+    Contest contest;
+    addPilot(contest, "Navn");
+    addPilot(contest, "Per Olsen");
+    PilotBoxes boxes;
+    EXPECT_EQ(faultBox(boxes, contest, 2), PilotBox::Name);
+    boxes.name = QStringLiteral(" per olsen ");
+    const PilotCheck taken = check(boxes, contest, 2);
+    ASSERT_TRUE(taken.fault);
+    EXPECT_TRUE(taken.fault->message.contains(u"per olsen")) << taken.fault->message.toStdString();
+
+    EXPECT_FALSE(check(boxes, contest, 1).fault);
+    boxes.name.clear();
+    EXPECT_FALSE(check(boxes, contest, 0).fault);
+}
+
+TEST(PilotEditing, RefusesValuesTheFilesCannotHold) {
+    Contest contest;
+    addPilot(contest, "A");
+    const auto refused = [&](QString PilotBoxes::*box, const char* text) {
+        PilotBoxes boxes;
+        boxes.*box = QString::fromUtf8(text);
+        return faultBox(boxes, contest, 1);
+    };
+    for (const char* text : {"abc", "1000", "-1", "2.5", "1e2"})
+        EXPECT_EQ(refused(&PilotBoxes::startNo, text), PilotBox::StartNo) << text;
+    for (const char* text : {"x", "-1", "1000", "35,01"})
+        EXPECT_EQ(refused(&PilotBoxes::channel, text), PilotBox::Channel) << text;
+    for (const char* text : {"0", "-1", "abc", "0.001", "100"})
+        EXPECT_EQ(refused(&PilotBoxes::kFactor, text), PilotBox::KFactor) << text;
+    for (const char* text : {"A/B", "Per?", "Ole:1"})
+        EXPECT_EQ(refused(&PilotBoxes::name, text), PilotBox::Name) << text;
+    EXPECT_EQ(refused(&PilotBoxes::plane, "Cub \xe2\x80\x94 Ł"), PilotBox::Plane);
+
+    PilotBoxes fine;
+    fine.startNo = QStringLiteral(" 999 ");
+    fine.channel = QStringLiteral("999.999");
+    fine.kFactor = QStringLiteral(".5");
+    const PilotCheck result = check(fine, contest, 1);
+    ASSERT_FALSE(result.fault);
+    EXPECT_EQ(result.entry.startNo, 999);
+    EXPECT_EQ(result.entry.kFactor, 0.5);
+}
+
+TEST(PilotEditing, ChangingKeepsThePointsAddingClearsTheStaleRecord) {
+    Contest contest;
+    Pilot& kept = addPilot(contest, "A");
+    kept.RoundScore[0] = 512.5;
+    kept.RoundPoints[1] = 1000.0;
+    kept.Total = 1512.5;
+    contest.Pilots[1].RoundScore[3] = 77.0;
+    contest.Pilots[1].Total = 77.0;
+
+    PilotEntry entry;
+    entry.name = QStringLiteral("B");
+    entry.club = QStringLiteral("Klubb");
+    StorePilot(contest, 0, entry, false);
+    EXPECT_EQ(contest.PilotCount, 1);
+    EXPECT_EQ(contest.Pilots[0].Name, "B");
+    EXPECT_EQ(contest.Pilots[0].RoundScore[0], 512.5);
+    EXPECT_EQ(contest.Pilots[0].RoundPoints[1], 1000.0);
+    EXPECT_EQ(contest.Pilots[0].Total, 1512.5);
+
+    entry.name = QStringLiteral("C");
+    StorePilot(contest, 1, entry, true);
+    EXPECT_EQ(contest.PilotCount, 2);
+    EXPECT_EQ(contest.Pilots[1].RoundScore[3], 0.0);
+    EXPECT_EQ(contest.Pilots[1].Total, 0.0);
+}
+
+TEST(ContestEditing, RemovingAndMovingKeepTheRecordsPacked) {
+    Contest contest;
+    for (const char* name : {"A", "B", "C", "D"})
+        addPilot(contest, name);
+    contest.Pilots[0].RoundScore[0] = 10.0;
+    SwapPilots(contest, 0, 1);
+    EXPECT_EQ(contest.Pilots[0].Name, "B");
+    EXPECT_EQ(contest.Pilots[1].RoundScore[0], 10.0);
+    RemovePilot(contest, 1);
+    ASSERT_EQ(contest.PilotCount, 3);
+    EXPECT_EQ(contest.Pilots[1].Name, "C");
+    EXPECT_EQ(contest.Pilots[2].Name, "D");
+
+    StoreJudge(contest, 0, QString(), QStringLiteral("Nor,ge "), true);
+    StoreJudge(contest, 1, QStringLiteral(" Åse"), QString(), true);
+    ASSERT_EQ(contest.JudgeCount, 2);
+    EXPECT_EQ(contest.Judges[0].Name, "Navn");
+    EXPECT_EQ(contest.Judges[0].Nation, "Nor ge ");
+    EXPECT_EQ(contest.Judges[1].Name, QString::fromUtf8(" Åse"));
+    EXPECT_EQ(contest.Judges[1].Nation, "Nasjon");
+    RemoveJudge(contest, 0);
+    EXPECT_EQ(contest.JudgeCount, 1);
+    EXPECT_EQ(contest.Judges[0].Nation, "Nasjon");
+}
+
+TEST(ContestEditing, TeamsNeedANameAndAMemberAndFollowRenamedPilots) {
+    EXPECT_FALSE(TeamCanBeStored(QStringLiteral("Lag"), 0));
+    EXPECT_FALSE(TeamCanBeStored(QStringLiteral(" , "), 1));
+    EXPECT_TRUE(TeamCanBeStored(QStringLiteral("Lag"), 1));
+
+    Contest contest;
+    StoreTeam(contest, 0, QStringLiteral("Lag,1"), {QStringLiteral("Per"), QStringLiteral("Ola")});
+    StoreTeam(contest, 1, QStringLiteral("Lag 2"), {QStringLiteral("Per")});
+    contest.TeamCount = 2;
+    EXPECT_EQ(contest.Teams[0].Name, "Lag 1");
+    EXPECT_EQ(contest.Teams[0].MemberCount, 2);
+    RenameTeamMember(contest, QStringLiteral("Per"), QStringLiteral("Pål"));
+    EXPECT_EQ(contest.Teams[0].Members[0], QString::fromUtf8("Pål"));
+    EXPECT_EQ(contest.Teams[0].Members[1], "Ola");
+    EXPECT_EQ(contest.Teams[1].Members[0], QString::fromUtf8("Pål"));
+    RemoveTeam(contest, 0);
+    EXPECT_EQ(contest.TeamCount, 1);
+    EXPECT_EQ(contest.Teams[0].Name, "Lag 2");
+}
+
+TEST(ContestEditing, HeaderValuesTheFileCannotHoldAreRefusedByBox) {
+    ContestHeader header{QStringLiteral("Cup"),
+                         QStringLiteral("1. mai"),
+                         QStringLiteral("Moss"),
+                         QStringLiteral("F3A.sch"),
+                         4,
+                         1};
+    EXPECT_FALSE(CheckContestHeader(header));
+
+    const auto faultOf = [](ContestHeader changed) {
+        const std::optional<HeaderFault> fault = CheckContestHeader(changed);
+        EXPECT_TRUE(fault.has_value());
+        return fault ? fault->box : HeaderBox::Name;
+    };
+    ContestHeader h = header;
+    h.name = QStringLiteral(" , ");
+    EXPECT_EQ(faultOf(h), HeaderBox::Name);
+    h.name = QStringLiteral("Cup 1/2");
+    EXPECT_EQ(faultOf(h), HeaderBox::Name);
+    h = header;
+    h.date.clear();
+    EXPECT_EQ(faultOf(h), HeaderBox::Date);
+    EXPECT_TRUE(CheckContestHeader(h)->message.contains(u"Date"));
+    h = header;
+    h.location = QStringLiteral("  ");
+    EXPECT_EQ(faultOf(h), HeaderBox::Location);
+    h = header;
+    h.schedule.clear();
+    EXPECT_EQ(faultOf(h), HeaderBox::Schedule);
+
+    Contest contest;
+    header.name = QStringLiteral("Cup,Moss");
+    TakeContestHeader(contest, header);
+    EXPECT_EQ(contest.ContName, "Cup Moss");
+    EXPECT_EQ(contest.ContSchedule, "F3A.sch");
+    EXPECT_EQ(contest.Rounds, 4);
+    EXPECT_EQ(contest.StartNoOffset, 1);
+}
+
+TEST(ScheduleEditing, ListsNamesAndNumbersOfSchedules) {
+    QTemporaryDir dir;
+    for (const char* name : {"b.sch", "A.SCH", "c.cnt", "Cup.sch"})
+        ASSERT_TRUE(writeBytes(dir.path() + u'/' + QLatin1String(name), "TOTALTIME, 8\r\n"));
+    EXPECT_EQ(
+        ScheduleFiles(dir.path()),
+        QStringList({QStringLiteral("A.SCH"), QStringLiteral("b.sch"), QStringLiteral("Cup.sch")}));
+
+    EXPECT_EQ(CheckNewScheduleName(QStringLiteral(" Sport "), dir.path()).fileName, "Sport.sch");
+    EXPECT_FALSE(CheckNewScheduleName(QStringLiteral("Sport"), dir.path()).fault);
+    for (const char* bad : {"", "  ", "a/b", "a,b", "x*", "cup"})
+        EXPECT_TRUE(CheckNewScheduleName(QString::fromLatin1(bad), dir.path()).fault) << bad;
+
+    Contest contest;
+    contest.ManeuverCount = 2;
+    EXPECT_EQ(ManeuverNumber(QStringLiteral("3"), contest), 3);
+    EXPECT_EQ(ManeuverNumber(QStringLiteral(" 1 "), contest), 1);
+    for (const char* bad : {"0", "4", "x", "1.5", ""})
+        EXPECT_FALSE(ManeuverNumber(QString::fromLatin1(bad), contest)) << bad;
+    contest.ManeuverCount = MaxManeuvers;
+    EXPECT_EQ(ManeuverNumber(QStringLiteral("51"), contest), 51);
+    EXPECT_FALSE(ManeuverNumber(QStringLiteral("52"), contest));
+}
+
+TEST(ScheduleEditing, StoresManeuversAndRestoresTheCompetitionsSchedule) {
+    QTemporaryDir dir;
+    Workspace work;
+    work.ProgramDir = dir.path();
+    Texts texts;
+    Contest contest;
+    StartNewSchedule(contest, QStringLiteral("Sport"), QStringLiteral("Sport.sch"));
+    EXPECT_EQ(contest.TotalTime, 10);
+    EXPECT_EQ(contest.ContSchedule, "Sport.sch");
+    EXPECT_TRUE(StoreManeuver(contest, 1, QStringLiteral(" Loop, stor "), 3));
+    EXPECT_FALSE(StoreManeuver(contest, 1, QStringLiteral("Loop,  stor"), 4));
+    EXPECT_EQ(contest.ManeuverCount, 1);
+    EXPECT_EQ(contest.ManeuverName[0], "Loop   stor");
+    EXPECT_EQ(contest.ManeuverK[0], 4);
+
+    ScheduleSnapshot unsaved = TakeScheduleSnapshot(contest);
+    contest.ContSchedule = QStringLiteral("Other.sch");
+    contest.ManeuverCount = 0;
+    RestoreSchedule(contest, work, texts, unsaved);
+    EXPECT_EQ(contest.ContSchedule, "Sport.sch");
+    EXPECT_EQ(contest.ManeuverCount, 1);
+
+    ASSERT_TRUE(SaveSchedule(contest, 8, work));
+    const ScheduleSnapshot saved = TakeScheduleSnapshot(contest);
+    StoreManeuver(contest, 1, QStringLiteral("Changed"), 1);
+    contest.ContSchedule = QStringLiteral("Other.sch");
+    RestoreSchedule(contest, work, texts, saved);
+    EXPECT_EQ(contest.ContSchedule, "Sport.sch");
+    EXPECT_EQ(contest.TotalTime, 8);
+    EXPECT_EQ(contest.ManeuverName[0], "Loop   stor");
+}
