@@ -80,6 +80,10 @@ std::optional<QString> FileStemFault(const QString& stem, const QString& what) {
     return UnstorableTextFault(stem, what);
 }
 
+QString ContestFileName(const QString& chosen) {
+    return chosen.contains(u'.') ? chosen : chosen + QStringLiteral(".cnt");
+}
+
 std::optional<HeaderFault> CheckContestHeader(const ContestHeader& header) {
     struct Box {
         HeaderBox box;

@@ -20,6 +20,10 @@ std::optional<QString> UnstorableTextFault(const QString& text, const QString& w
 // file names cannot hold.
 std::optional<QString> FileStemFault(const QString& stem, const QString& what);
 
+// The name of a new competition's file as chosen in the file dialog; a name without any
+// extension gets ".cnt", so that the file dialog lists the competition again.
+QString ContestFileName(const QString& chosen);
+
 // The competition editor's header boxes, as typed.
 struct ContestHeader {
     QString name;

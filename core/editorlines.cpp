@@ -1,6 +1,7 @@
 #include "core/editorlines.h"
 
 #include "core/format.h"
+#include "core/numbers.h"
 
 namespace veltra {
 namespace {
@@ -17,6 +18,11 @@ QString rightIn2(const QString& text) {
 
 QString PilotChannelText(double channel, int frequencyDisplayMode) {
     return FormatNumber(channel, frequencyDisplayMode == 1 ? u"00" : u"00.000");
+}
+
+QString PilotChannelBoxText(double channel, int frequencyDisplayMode) {
+    const QString shown = PilotChannelText(channel, frequencyDisplayMode);
+    return ParseReal(shown) == channel ? shown : NumberText(channel);
 }
 
 QString JudgeListLine(const Contest& contest, int index) {

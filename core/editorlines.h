@@ -10,6 +10,10 @@ namespace veltra {
 // mode is 0, a channel number "00" when it is 1.
 QString PilotChannelText(double channel, int frequencyDisplayMode);
 
+// The channel in the pilot editor's box: as the lists show it, unless that would lose part of
+// the value (a frequency while channel numbers are shown), then in full.
+QString PilotChannelBoxText(double channel, int frequencyDisplayMode);
+
 // The competition editor's judge line: number in 2, name in 25, nation in 15 characters.
 QString JudgeListLine(const Contest& contest, int index);
 

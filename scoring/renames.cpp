@@ -115,6 +115,15 @@ std::optional<ResultsRename> renameResultsLine(const Contest& contest, const Wor
     return rename;
 }
 
+void restoreHeader(Contest& contest, const Contest& before) {
+    contest.ContName = before.ContName;
+    contest.ContDate = before.ContDate;
+    contest.ContLocation = before.ContLocation;
+    contest.ContSchedule = before.ContSchedule;
+    contest.Rounds = before.Rounds;
+    contest.StartNoOffset = before.StartNoOffset;
+}
+
 } // namespace
 
 Status ChangePilot(Contest& contest, const Workspace& work, const Texts& texts, int index,
@@ -165,23 +174,22 @@ Status SaveEditedContest(Contest& contest, const Workspace& work, const Texts& t
                          const ContestHeader& header) {
     const Contest before = contest;
     TakeContestHeader(contest, header);
-    if (work.EditMode != 1 || TrimBlanks(before.ContName) == TrimBlanks(contest.ContName))
-        return SaveContest(contest, work, texts);
-
     FileMoves moves;
-    for (int i = 0; i < contest.PilotCount; ++i) {
-        const QString& name = contest.Pilots[i].Name;
-        for (int round = 1; round <= MaxRounds; ++round)
-            moves.addIfPresent(RoundScoreFilePath(before, work, name, round),
-                               RoundScoreFilePath(contest, work, name, round));
+    if (work.EditMode == 1 && TrimBlanks(before.ContName) != TrimBlanks(contest.ContName)) {
+        for (int i = 0; i < contest.PilotCount; ++i) {
+            const QString& name = contest.Pilots[i].Name;
+            for (int round = 1; round <= MaxRounds; ++round)
+                moves.addIfPresent(RoundScoreFilePath(before, work, name, round),
+                                   RoundScoreFilePath(contest, work, name, round));
+        }
+        moves.addIfPresent(ResultsFilePath(before, work), ResultsFilePath(contest, work));
     }
-    moves.addIfPresent(ResultsFilePath(before, work), ResultsFilePath(contest, work));
     Status status = moves.run();
     if (status)
         status = SaveContest(contest, work, texts);
     if (!status) {
         moves.undo();
-        contest.ContName = before.ContName;
+        restoreHeader(contest, before);
     }
     return status;
 }

@@ -21,7 +21,8 @@ Status ChangePilot(Contest& contest, const Workspace& work, const Texts& texts, 
 
 // Takes the competition editor's header into the store and saves the competition file. When a
 // competition on file gets a new name, every pilot's round score files and the results file take
-// the new name first; refused when files of the new name exist already.
+// the new name first; refused when files of the new name exist already. A failure leaves the
+// store's header as it was.
 Status SaveEditedContest(Contest& contest, const Workspace& work, const Texts& texts,
                          const ContestHeader& header);
 

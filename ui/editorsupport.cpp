@@ -1,0 +1,68 @@
+#include "ui/editorsupport.h"
+
+#include "core/appstate.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSpinBox>
+#include <algorithm>
+
+namespace veltra {
+
+void CentreDialogOver(QWidget& dialog, const QWidget& over) {
+    const QRect outer = over.frameGeometry();
+    dialog.move(outer.left() + (outer.width() - dialog.frameGeometry().width()) / 2,
+                outer.top() + (outer.height() - dialog.frameGeometry().height()) / 2);
+}
+
+void CentreOverMainWindow(QWidget& dialog) {
+    const QWidget* main = &dialog;
+    while (main->parentWidget())
+        main = main->parentWidget();
+    if (main != &dialog)
+        CentreDialogOver(dialog, *main);
+}
+
+void Refuse(QWidget& window, const QString& message, QWidget* box) {
+    QApplication::beep();
+    QMessageBox::warning(&window, QString::fromLatin1(ProgramName), message);
+    if (!box)
+        return;
+    box->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(box))
+        edit->selectAll();
+}
+
+void CutAtLimit(QLineEdit& box, int limit) {
+    QObject::connect(&box, &QLineEdit::textChanged, &box, [&box, limit](const QString& text) {
+        if (text.size() <= limit)
+            return;
+        QApplication::beep();
+        box.setText(text.left(limit));
+    });
+}
+
+void FillLimitedBox(QLineEdit& box, const QString& text, int typingLimit, int cutLimit) {
+    QString shown = text;
+    if (cutLimit > 0 && shown.size() > cutLimit) {
+        QApplication::beep();
+        shown.truncate(cutLimit);
+    }
+    box.setMaxLength(std::max<int>(typingLimit, static_cast<int>(shown.size())));
+    box.setText(shown);
+}
+
+void MirrorSpinValue(QSpinBox& spin, QLineEdit& text) {
+    text.setText(QString::number(spin.value()));
+    QObject::connect(&spin, qOverload<int>(&QSpinBox::valueChanged), &text,
+                     [&text](int value) { text.setText(QString::number(value)); });
+}
+
+QFont FixedPitchFont() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+} // namespace veltra

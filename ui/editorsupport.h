@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QLineEdit;
+class QSpinBox;
+class QWidget;
+
+namespace veltra {
+
+// Places `dialog` in the middle of `over`.
+void CentreDialogOver(QWidget& dialog, const QWidget& over);
+
+// Places `dialog` in the middle of the program's main window: the top of its parent chain.
+void CentreOverMainWindow(QWidget& dialog);
+
+// Refused input: a beep, the message in a box titled with the program's name, and the focus
+// back in the box that holds the fault, its text selected.
+void Refuse(QWidget& window, const QString& message, QWidget* box);
+
+// A box whose text beeps and is cut to `limit` characters whenever it grows longer, whether by
+// typing, pasting or filling.
+void CutAtLimit(QLineEdit& box, int limit);
+
+// Fills a box whose typing limit is `typingLimit`: a longer text from the store is kept whole
+// (up to `cutLimit`, beyond which it beeps and is cut), only typing stops at the limit.
+void FillLimitedBox(QLineEdit& box, const QString& text, int typingLimit, int cutLimit = 0);
+
+// A spin control writes its value as plain digits into the text box beside it.
+void MirrorSpinValue(QSpinBox& spin, QLineEdit& text);
+
+// Lists whose lines are laid out in columns of characters.
+QFont FixedPitchFont();
+
+} // namespace veltra
