@@ -7,6 +7,7 @@
 #include "scoring/renames.h"
 #include "ui/defineteamsform.h"
 #include "ui/editorsupport.h"
+#include "ui/formsupport.h"
 #include "ui/judgeform.h"
 #include "ui/pilotform.h"
 #include "ui_competitionform.h"
@@ -25,6 +26,7 @@ constexpr int kHeaderTextLimit = 40;
 CompetitionForm::CompetitionForm(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(std::make_unique<Ui::CompetitionForm>()) {
     ui_->setupUi(this);
+    ApplyLanguageCaptions(*this, state_.texts);
     designCaption_ = windowTitle();
     ui_->JudgeList->setFont(FixedPitchFont());
     ui_->PilotList->setFont(FixedPitchFont());
@@ -60,10 +62,18 @@ void CompetitionForm::setPilotChooser(TeamForm::PilotChooser chooser) {
         defineTeamsForm_->setPilotChooser(choosePilot_);
 }
 
-void CompetitionForm::setFrequencyDisplayMode(int mode) {
-    frequencyDisplayMode_ = mode;
-    if (pilotForm_)
-        pilotForm_->setFrequencyDisplayMode(mode);
+void CompetitionForm::showWithoutWaiting() {
+    if (isVisible())
+        Form_Activate();
+    show();
+    raise();
+    activateWindow();
+}
+
+int CompetitionForm::showModal() {
+    if (isVisible())
+        hide();
+    return exec();
 }
 
 void CompetitionForm::showEvent(QShowEvent* event) {
@@ -124,7 +134,7 @@ void CompetitionForm::refreshLists() {
         ui_->JudgeList->addItem(JudgeListLine(c, j));
     ui_->PilotList->clear();
     for (int p = 0; p < c.PilotCount; ++p)
-        ui_->PilotList->addItem(PilotListLine(c, p, frequencyDisplayMode_));
+        ui_->PilotList->addItem(PilotListLine(c, p, state_.settings.FrequencyDisplayMode));
 }
 
 // Selects `wanted` when it is listed; otherwise the last entry, or the first.
@@ -187,10 +197,8 @@ void CompetitionForm::openJudgeForm(int index, int mode) {
 void CompetitionForm::openPilotForm(int index, int mode) {
     state_.work.EditPilotIndex = index;
     state_.work.PilotEditMode = mode;
-    if (!pilotForm_) {
+    if (!pilotForm_)
         pilotForm_ = new PilotForm(state_, this);
-        pilotForm_->setFrequencyDisplayMode(frequencyDisplayMode_);
-    }
     pilotForm_->exec();
     afterDialog();
 }
@@ -260,7 +268,9 @@ void CompetitionForm::DefineTeams_Click() {
 bool CompetitionForm::chooseNewContestFile() {
     if (!chooseFile_)
         return false;
-    const std::optional<ContestFileChoice> choice = chooseFile_(state_.work.ContestDir);
+    const QString& start =
+        state_.work.ContestDir.isEmpty() ? state_.work.ProgramDir : state_.work.ContestDir;
+    const std::optional<ContestFileChoice> choice = chooseFile_(start);
     if (!choice)
         return false;
     const QString fileName = ContestFileName(choice->fileName);

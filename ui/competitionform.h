@@ -41,8 +41,10 @@ class CompetitionForm final : public QDialog {
     void setContestFileChooser(ContestFileChooser chooser) { chooseFile_ = std::move(chooser); }
     void setPilotChooser(TeamForm::PilotChooser chooser);
 
-    // 0 shows channels as frequencies "00.000", 1 as channel numbers "00".
-    void setFrequencyDisplayMode(int mode);
+    // File, New shows the editor without waiting; Edit, Competition modally. Either way the
+    // editor is filled anew, also when it is open already.
+    void showWithoutWaiting();
+    int showModal();
 
   signals:
     // The result method was set back to the standard one; the main window shows "Std".
@@ -81,7 +83,6 @@ class CompetitionForm final : public QDialog {
     std::unique_ptr<Ui::CompetitionForm> ui_;
     ContestFileChooser chooseFile_;
     TeamForm::PilotChooser choosePilot_;
-    int frequencyDisplayMode_ = 0;
     QString designCaption_;
     JudgeForm* judgeForm_ = nullptr;
     PilotForm* pilotForm_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/contestedit.h"
 #include "ui/editorsupport.h"
+#include "ui/formsupport.h"
 #include "ui_defineteamsform.h"
 
 #include <QShowEvent>
@@ -11,6 +12,7 @@ namespace veltra {
 DefineTeamsForm::DefineTeamsForm(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(std::make_unique<Ui::DefineTeamsForm>()) {
     ui_->setupUi(this);
+    ApplyLanguageCaptions(*this, state_.texts);
     connect(ui_->TeamList, &QListWidget::itemSelectionChanged, this,
             &DefineTeamsForm::TeamList_Click);
     connect(ui_->TeamList, &QListWidget::itemDoubleClicked, this,

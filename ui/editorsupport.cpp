@@ -1,6 +1,7 @@
 #include "ui/editorsupport.h"
 
 #include "core/appstate.h"
+#include "ui/formsupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -10,18 +11,12 @@
 
 namespace veltra {
 
-void CentreDialogOver(QWidget& dialog, const QWidget& over) {
-    const QRect outer = over.frameGeometry();
-    dialog.move(outer.left() + (outer.width() - dialog.frameGeometry().width()) / 2,
-                outer.top() + (outer.height() - dialog.frameGeometry().height()) / 2);
-}
-
 void CentreOverMainWindow(QWidget& dialog) {
     const QWidget* main = &dialog;
     while (main->parentWidget())
         main = main->parentWidget();
     if (main != &dialog)
-        CentreDialogOver(dialog, *main);
+        CentreOver(dialog, *main);
 }
 
 void Refuse(QWidget& window, const QString& message, QWidget* box) {

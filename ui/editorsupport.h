@@ -9,9 +9,6 @@ class QWidget;
 
 namespace veltra {
 
-// Places `dialog` in the middle of `over`.
-void CentreDialogOver(QWidget& dialog, const QWidget& over);
-
 // Places `dialog` in the middle of the program's main window: the top of its parent chain.
 void CentreOverMainWindow(QWidget& dialog);
 

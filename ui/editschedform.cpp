@@ -3,6 +3,7 @@
 #include "core/contestfiles.h"
 #include "core/editorlines.h"
 #include "ui/editorsupport.h"
+#include "ui/formsupport.h"
 #include "ui/maneuverform.h"
 #include "ui_editschedform.h"
 
@@ -14,6 +15,7 @@ namespace veltra {
 EditSchedForm::EditSchedForm(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(std::make_unique<Ui::EditSchedForm>()) {
     ui_->setupUi(this);
+    ApplyLanguageCaptions(*this, state_.texts);
     ui_->ManeuvreList->setFont(FixedPitchFont());
     MirrorSpinValue(*ui_->Competitortime, *ui_->CompetitortimeText);
     connect(ui_->ManeuvreList, &QListWidget::itemSelectionChanged, this,

@@ -2,6 +2,7 @@
 
 #include "core/contestedit.h"
 #include "ui/editorsupport.h"
+#include "ui/formsupport.h"
 #include "ui_judgeform.h"
 
 #include <QShowEvent>
@@ -16,6 +17,7 @@ constexpr int kJudgeTextLimit = 30;
 JudgeForm::JudgeForm(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(std::make_unique<Ui::JudgeForm>()) {
     ui_->setupUi(this);
+    ApplyLanguageCaptions(*this, state_.texts);
     CutAtLimit(*ui_->JudgeName, kJudgeTextLimit);
     CutAtLimit(*ui_->JudgeNation, kJudgeTextLimit);
     connect(ui_->JudgeOK, &QPushButton::clicked, this, &JudgeForm::JudgeOK_Click);

@@ -5,11 +5,13 @@
 #include "core/settings.h"
 #include "scoring/scorefiles.h"
 #include "ui/aboutform.h"
+#include "ui/competitionform.h"
 #include "ui/configgeneralform.h"
 #include "ui/configremotedisplayform.h"
 #include "ui/fileselectform.h"
 #include "ui/formsupport.h"
 #include "ui/helpform.h"
+#include "ui/scheduleform.h"
 #include "ui/scoresform.h"
 #include "ui/selectform.h"
 #include "ui_mainform.h"
@@ -94,6 +96,8 @@ void MainForm::connectMenus() {
     connect(ui_->FileClose, &QAction::triggered, this, &MainForm::FileClose_Click);
     connect(ui_->FileExit, &QAction::triggered, this, &MainForm::FileExit_Click);
     connect(ui_->EditScores, &QAction::triggered, this, &MainForm::EditScores_Click);
+    connect(ui_->EditCompetition, &QAction::triggered, this, &MainForm::EditCompetition_Click);
+    connect(ui_->EditSchedule, &QAction::triggered, this, &MainForm::EditSchedule_Click);
     connect(ui_->ConfigureLanguage, &QAction::triggered, this, &MainForm::ConfigureLanguage_Click);
     connect(ui_->ConfigureGeneral, &QAction::triggered, this, &MainForm::ConfigureGeneral_Click);
     connect(ui_->ConfigureExternalDisplay, &QAction::triggered, this,
@@ -155,6 +159,33 @@ SelectForm& MainForm::selectForm() {
     if (!selectForm_)
         selectForm_ = std::make_unique<SelectForm>(state_.contest, state_.texts, *this);
     return *selectForm_;
+}
+
+// The competition editor names a new competition's file with the file dialog and picks team
+// members with the item selection dialog.
+CompetitionForm& MainForm::competitionForm() {
+    if (competitionForm_)
+        return *competitionForm_;
+    competitionForm_ = std::make_unique<CompetitionForm>(state_, this);
+    competitionForm_->setContestFileChooser(
+        [this](const QString& startFolder) -> std::optional<ContestFileChoice> {
+            const std::optional<FileSelectForm::Choice> chosen =
+                fileSelectForm().choose(kCompetitionFiles, startFolder, false);
+            if (!chosen)
+                return std::nullopt;
+            return ContestFileChoice{chosen->fileName, chosen->folder};
+        });
+    competitionForm_->setPilotChooser([this] {
+        SelectForm& select = selectForm();
+        select.setTag(QStringLiteral("PILOTS"));
+        select.exec();
+        return select.listIndex();
+    });
+    connect(competitionForm_.get(), &CompetitionForm::resultMethodReset, this,
+            [this] { ui_->ResultMethod->setText(QStringLiteral("Std")); });
+    connect(competitionForm_.get(), &CompetitionForm::contestFileNamed, this,
+            [this] { showFooter(QDir::toNativeSeparators(state_.work.contestPath())); });
+    return *competitionForm_;
 }
 
 QAction* MainForm::menuCommand(const QString& name) const {
@@ -236,6 +267,7 @@ void MainForm::FileNew_Click() {
     state_.contest.TeamCount = 0;
     state_.work.EditMode = 0;
     state_.work.NewContestPending = 1;
+    competitionForm().showWithoutWaiting();
     ContestSelected(1);
 }
 
@@ -254,6 +286,17 @@ void MainForm::EditScores_Click() {
     if (!scoresForm_)
         scoresForm_ = std::make_unique<ScoresForm>(state_, this);
     scoresForm_->exec();
+}
+
+void MainForm::EditCompetition_Click() {
+    state_.work.EditMode = 1;
+    competitionForm().showModal();
+}
+
+void MainForm::EditSchedule_Click() {
+    if (!scheduleForm_)
+        scheduleForm_ = std::make_unique<ScheduleForm>(state_, this);
+    scheduleForm_->exec();
 }
 
 void MainForm::RecentFile_Click(int index) {

@@ -15,10 +15,12 @@ class MainForm;
 namespace veltra {
 
 class AboutForm;
+class CompetitionForm;
 class ConfigGeneralForm;
 class ConfigRemoteDisplayForm;
 class FileSelectForm;
 class HelpForm;
+class ScheduleForm;
 class ScoresForm;
 class SelectForm;
 
@@ -52,6 +54,7 @@ class MainForm final : public QMainWindow {
     // The selection dialogs, created on first use and afterwards only hidden.
     FileSelectForm& fileSelectForm();
     SelectForm& selectForm();
+    CompetitionForm& competitionForm();
 
     // (Re)opens the serial port to the results display board with the settings; a port that
     // cannot be opened is reported and the program runs on without it.
@@ -76,6 +79,8 @@ class MainForm final : public QMainWindow {
     void FileExit_Click();
     void RecentFile_Click(int index);
     void EditScores_Click();
+    void EditCompetition_Click();
+    void EditSchedule_Click();
     void ConfigureLanguage_Click();
     void ConfigureGeneral_Click();
     void ConfigureExternalDisplay_Click();
@@ -91,6 +96,8 @@ class MainForm final : public QMainWindow {
     std::unique_ptr<ConfigRemoteDisplayForm> configRemoteDisplayForm_;
     std::unique_ptr<HelpForm> helpForm_;
     std::unique_ptr<AboutForm> aboutForm_;
+    std::unique_ptr<CompetitionForm> competitionForm_;
+    std::unique_ptr<ScheduleForm> scheduleForm_;
     RemoteDisplayPort RemoteDisplayPort_;
 };
 

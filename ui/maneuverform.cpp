@@ -2,6 +2,7 @@
 
 #include "core/scheduleedit.h"
 #include "ui/editorsupport.h"
+#include "ui/formsupport.h"
 #include "ui_maneuverform.h"
 
 #include <QShowEvent>
@@ -16,6 +17,7 @@ constexpr int kManeuverNameLimit = 50;
 ManeuverForm::ManeuverForm(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(std::make_unique<Ui::ManeuverForm>()) {
     ui_->setupUi(this);
+    ApplyLanguageCaptions(*this, state_.texts);
     CutAtLimit(*ui_->ManeuverName, kManeuverNameLimit);
     MirrorSpinValue(*ui_->ManeuverKFact, *ui_->KFactTxt);
     connect(ui_->ManeuverOK, &QPushButton::clicked, this, &ManeuverForm::ManeuverOK_Click);
@@ -41,7 +43,7 @@ void ManeuverForm::Form_Activate() {
     ui_->ManeuverCancel->setText(state_.texts.get(QStringLiteral("GENERAL_CANCEL")));
     // The maneuver dialog sits over the schedule editor that opened it.
     if (parentWidget())
-        CentreDialogOver(*this, *parentWidget());
+        CentreOver(*this, *parentWidget());
     tag_.clear();
     ui_->ManeuverName->setFocus();
 }

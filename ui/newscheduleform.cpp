@@ -2,6 +2,7 @@
 
 #include "core/scheduleedit.h"
 #include "ui/editorsupport.h"
+#include "ui/formsupport.h"
 #include "ui_newscheduleform.h"
 
 #include <QShowEvent>
@@ -11,6 +12,7 @@ namespace veltra {
 NewScheduleForm::NewScheduleForm(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(std::make_unique<Ui::NewScheduleForm>()) {
     ui_->setupUi(this);
+    ApplyLanguageCaptions(*this, state_.texts);
     connect(ui_->NewSchedOK, &QPushButton::clicked, this, &NewScheduleForm::NewSchedOK_Click);
     connect(ui_->NewSchedCancel, &QPushButton::clicked, this, &NewScheduleForm::reject);
 }

@@ -5,6 +5,7 @@
 #include "core/format.h"
 #include "scoring/renames.h"
 #include "ui/editorsupport.h"
+#include "ui/formsupport.h"
 #include "ui_pilotform.h"
 
 #include <QShowEvent>
@@ -34,6 +35,7 @@ constexpr BoxLimits kLimits[] = {
 PilotForm::PilotForm(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(std::make_unique<Ui::PilotForm>()) {
     ui_->setupUi(this);
+    ApplyLanguageCaptions(*this, state_.texts);
     connect(ui_->PilotOK, &QPushButton::clicked, this, &PilotForm::PilotOK_Click);
     connect(ui_->PilotCancel, &QPushButton::clicked, this, &PilotForm::reject);
 }
@@ -56,15 +58,16 @@ void PilotForm::Form_Activate() {
                           : QStringLiteral("Editer pilot-data"));
 
     const Pilot& pilot = state_.contest.Pilots[index];
-    const QString texts[] = {pilot.Name,
-                             pilot.Club,
-                             pilot.NACNo,
-                             NumberText(pilot.KFactor),
-                             PilotChannelBoxText(pilot.Channel, frequencyDisplayMode_),
-                             QString::number(pilot.StartNo),
-                             pilot.Plane,
-                             pilot.Engine,
-                             pilot.Radio};
+    const QString texts[] = {
+        pilot.Name,
+        pilot.Club,
+        pilot.NACNo,
+        NumberText(pilot.KFactor),
+        PilotChannelBoxText(pilot.Channel, state_.settings.FrequencyDisplayMode),
+        QString::number(pilot.StartNo),
+        pilot.Plane,
+        pilot.Engine,
+        pilot.Radio};
     for (std::size_t i = 0; i < std::size(kLimits); ++i) {
         QLineEdit& box = *(ui_.get()->*kLimits[i].box);
         FillLimitedBox(box, adding ? QString() : texts[i], kLimits[i].typing, kLimits[i].cut);

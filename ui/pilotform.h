@@ -21,9 +21,6 @@ class PilotForm final : public QDialog {
     explicit PilotForm(AppState& state, QWidget* parent = nullptr);
     ~PilotForm() override;
 
-    // 0 shows channels as frequencies "00.000", 1 as channel numbers "00".
-    void setFrequencyDisplayMode(int mode) { frequencyDisplayMode_ = mode; }
-
   protected:
     void showEvent(QShowEvent* event) override;
 
@@ -34,7 +31,6 @@ class PilotForm final : public QDialog {
 
     AppState& state_;
     std::unique_ptr<Ui::PilotForm> ui_;
-    int frequencyDisplayMode_ = 0;
 };
 
 } // namespace veltra

@@ -3,6 +3,7 @@
 #include "core/contestfiles.h"
 #include "ui/editorsupport.h"
 #include "ui/editschedform.h"
+#include "ui/formsupport.h"
 #include "ui/newscheduleform.h"
 #include "ui_scheduleform.h"
 
@@ -16,6 +17,7 @@ namespace veltra {
 ScheduleForm::ScheduleForm(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(std::make_unique<Ui::ScheduleForm>()) {
     ui_->setupUi(this);
+    ApplyLanguageCaptions(*this, state_.texts);
     connect(ui_->CompetitionSchedule, &QListWidget::itemSelectionChanged, this,
             &ScheduleForm::CompetitionSchedule_Click);
     connect(ui_->CompetitionSchedule, &QListWidget::itemDoubleClicked, this,

@@ -2,6 +2,7 @@
 
 #include "core/contestedit.h"
 #include "ui/editorsupport.h"
+#include "ui/formsupport.h"
 #include "ui_teamform.h"
 
 #include <QShowEvent>
@@ -11,6 +12,7 @@ namespace veltra {
 TeamForm::TeamForm(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), ui_(std::make_unique<Ui::TeamForm>()) {
     ui_->setupUi(this);
+    ApplyLanguageCaptions(*this, state_.texts);
     connect(ui_->AddPilot, &QPushButton::clicked, this, &TeamForm::AddPilot_Click);
     connect(ui_->RemovePilot, &QPushButton::clicked, this, &TeamForm::RemovePilot_Click);
     connect(ui_->TeamName, &QLineEdit::textChanged, this, &TeamForm::updateButtons);
