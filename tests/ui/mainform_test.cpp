@@ -1,6 +1,7 @@
 #include "core/language.h"
 #include "support/modal.h"
 #include "support/testsupport.h"
+#include "ui/competitionform.h"
 #include "ui/fileselectform.h"
 #include "ui/formsupport.h"
 #include "ui/mainform.h"
@@ -239,14 +240,17 @@ TEST_F(Main, RecentItemsOpenWithoutTouchingTheSettingsAndAMissingFileIsReported)
     EXPECT_EQ(state->contest.Pilots[1].RoundScore[1], 1234.57);
     EXPECT_EQ(readBytes(ini()), settings);
 
-    // File, New empties the lists for the competition editor.
+    // File, New empties the lists and opens the competition editor, which clears itself.
     chooseMenu(*form, Qt::Key_F, Qt::Key_N);
     EXPECT_EQ(state->contest.PilotCount, 0);
     EXPECT_EQ(state->contest.JudgeCount, 0);
     EXPECT_EQ(state->contest.TeamCount, 0);
     EXPECT_EQ(state->work.EditMode, 0);
-    EXPECT_EQ(state->work.NewContestPending, 1);
+    EXPECT_EQ(state->work.NewContestPending, 0);
+    EXPECT_TRUE(form->competitionForm().isVisible());
+    EXPECT_EQ(form->competitionForm().windowTitle(), QStringLiteral("Ny konkurranse"));
     EXPECT_TRUE(form->menuCommand(QStringLiteral("FileClose"))->isEnabled());
+    form->competitionForm().hide();
 }
 
 TEST_F(Main, ALanguageChosenFromTheMenuRelabelsEveryWindowAndIsKeptAtQuit) {

@@ -1,0 +1,250 @@
+#include "core/contestfiles.h"
+#include "scoring/scorefiles.h"
+#include "support/testsupport.h"
+#include "ui/competitionform.h"
+#include "windowdriver.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace veltra;
+
+namespace {
+
+class CompetitionWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid() && cups.isValid());
+        state.work.ProgramDir = home.path();
+        ASSERT_TRUE(writeBytes(home.filePath(QStringLiteral("A.sch")),
+                               "TOTALTIME, 8\r\n#, Maneuvre                     ,K\r\n"
+                               "MAN, 01, Loop, 2\r\n"));
+        ASSERT_TRUE(writeBytes(home.filePath(QStringLiteral("F3A.sch")), "TOTALTIME, 7\r\n"));
+        form.setContestFileChooser([this](const QString& start) {
+            startFolders << start;
+            return nextFile;
+        });
+    }
+
+    // The competition of tests/data, opened for Edit, Competition.
+    void openExisting() {
+        ASSERT_TRUE(QFile::copy(testData("contest.cnt"), cups.filePath(QStringLiteral("cup.cnt"))));
+        state.work.ContestDir = cups.path() + u'/';
+        state.work.ContestFile = QStringLiteral("cup.cnt");
+        ASSERT_TRUE(ReadFile(ReadContestFile, state.contest, state.work, state.texts));
+        state.work.EditMode = 1;
+        form.show();
+    }
+
+    QLineEdit& box(const char* name) { return control<QLineEdit>(form, name); }
+    QListWidget& list(const char* name) { return control<QListWidget>(form, name); }
+    bool enabled(const char* name) { return control<QAbstractButton>(form, name).isEnabled(); }
+
+    QTemporaryDir home;
+    QTemporaryDir cups;
+    AppState state;
+    CompetitionForm form{state};
+    QStringList startFolders;
+    std::optional<ContestFileChoice> nextFile;
+};
+
+} // namespace
+
+TEST_F(CompetitionWindow, ANewCompetitionIsBuiltInTheEditorAndSavedWhereTheDialogSays) {
+    state.contest.ContName = QStringLiteral("Old cup");
+    state.work.NewContestPending = 1;
+    QSignalSpy named(&form, &CompetitionForm::contestFileNamed);
+    form.show();
+    EXPECT_EQ(form.windowTitle(), "Ny konkurranse");
+    EXPECT_EQ(state.work.NewContestPending, 0);
+    EXPECT_EQ(box("CompetitionName").text(), "");
+    EXPECT_EQ(box("RoundsText").text(), "4");
+    EXPECT_EQ(box("StartNoOffsetText").text(), "1");
+    EXPECT_EQ(list("ScheduleList").currentItem()->text(), "A.sch");
+    for (const char* button : {"RemovePilot", "RemoveJudge", "MovePilotUp", "MovePilotDown"})
+        EXPECT_FALSE(enabled(button)) << button;
+
+    QTest::keyClicks(&box("CompetitionName"), QString(41, u'x'));
+    EXPECT_EQ(box("CompetitionName").text(), QString(40, u'x'));
+    box("CompetitionName").clear();
+    QTest::keyClicks(&box("CompetitionName"), QStringLiteral("Vaarcup"));
+    QTest::keyClick(&control<QSpinBox>(form, "CompetitionRounds"), Qt::Key_Up);
+    EXPECT_EQ(box("RoundsText").text(), "5");
+
+    // The file cannot hold an empty date: refused before any file is chosen.
+    QString shown;
+    answerMessage(&shown);
+    click(form, "CompetitionOK");
+    EXPECT_TRUE(shown.startsWith(u"Veltra:The Date box is empty")) << shown.toStdString();
+    EXPECT_EQ(form.focusWidget(), &box("CompetitionDate"));
+    EXPECT_TRUE(startFolders.isEmpty());
+    QTest::keyClicks(&box("CompetitionDate"), QStringLiteral("1. mai"));
+    QTest::keyClicks(&box("CompetitionLocation"), QStringLiteral("Moss"));
+
+    whenModal([](QWidget& judge) {
+        EXPECT_EQ(control<QLabel>(judge, "JudgeNumber").text(), "1");
+        QTest::keyClicks(&control<QLineEdit>(judge, "JudgeName"), QStringLiteral("Hans"));
+        click(judge, "JudgeOK");
+    });
+    click(form, "AddJudge");
+    whenModal([](QWidget& pilot) {
+        EXPECT_EQ(pilot.windowTitle(), "Registrer ny pilot");
+        EXPECT_EQ(control<QLineEdit>(pilot, "PilotKfact").text(), "1.0");
+        EXPECT_EQ(control<QLineEdit>(pilot, "PilotSTARTNO").text(), "1");
+        click(pilot, "PilotOK");
+    });
+    click(form, "AddPilot");
+    // A second pilot left as "Navn" would share the first one's score files.
+    QString refusal;
+    whenModal([&refusal](QWidget& pilot) {
+        answerMessage(&refusal);
+        click(pilot, "PilotOK");
+        EXPECT_EQ(pilot.focusWidget(), &control<QLineEdit>(pilot, "PilotName"));
+        QTest::keyClicks(&control<QLineEdit>(pilot, "PilotName"), QStringLiteral("Per"));
+        click(pilot, "PilotOK");
+    });
+    click(form, "AddPilot");
+    EXPECT_TRUE(refusal.contains(u"already called \"Navn\"")) << refusal.toStdString();
+    EXPECT_EQ(lines(list("JudgeList")), QStringList({QStringLiteral(" 1 Hans") + QString(22, u' ') +
+                                                     QStringLiteral("Nasjon") + QString(9, u' ')}));
+    ASSERT_EQ(list("PilotList").count(), 2);
+    EXPECT_EQ(list("PilotList").item(1)->text(), QStringLiteral(" 2 Per") + QString(23, u' ') +
+                                                     QStringLiteral("Klubb") + QString(11, u' ') +
+                                                     QStringLiteral("00.000"));
+
+    // The file dialog cancelled: nothing is written and the editor stays as it was.
+    click(form, "CompetitionOK");
+    EXPECT_EQ(startFolders, QStringList({home.path()}));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(QDir(cups.path()).isEmpty());
+    EXPECT_EQ(box("CompetitionName").text(), "Vaarcup");
+
+    nextFile = ContestFileChoice{QStringLiteral("cup"), cups.path() + u'/'};
+    click(form, "CompetitionOK");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(named.count(), 1);
+    EXPECT_EQ(state.work.contestPath(), cups.path() + QStringLiteral("/cup.cnt"));
+    EXPECT_EQ(readBytes(state.work.contestPath()),
+              "CONT_NAME,Vaarcup\r\nCONT_DATE,1. mai\r\nCONT_LOCATION,Moss\r\n"
+              "CONT_SCHEDULE,A.sch\r\nROUNDS,5\r\nSTART_NO_OFFSET,1\r\n\r\n"
+              "JUDGE,01,Hans,Nasjon\r\n\r\n"
+              "PILOT,001,001,Navn,Klubb,NAK,1.00,000.000,Fly,Motor,Radio\r\n"
+              "PILOT,002,002,Per,Klubb,NAK,1.00,000.000,Fly,Motor,Radio\r\n\r\n");
+    EXPECT_EQ(state.contest.ManeuverCount, 1);
+    EXPECT_EQ(state.contest.TotalTime, 8);
+}
+
+TEST_F(CompetitionWindow, ANewCompetitionDoesNotOverwriteAnotherWithoutAsking) {
+    ASSERT_TRUE(writeBytes(cups.filePath(QStringLiteral("cup.cnt")), "other"));
+    state.work.NewContestPending = 1;
+    form.show();
+    QTest::keyClicks(&box("CompetitionName"), QStringLiteral("Cup"));
+    QTest::keyClicks(&box("CompetitionDate"), QStringLiteral("1. mai"));
+    QTest::keyClicks(&box("CompetitionLocation"), QStringLiteral("Moss"));
+    nextFile = ContestFileChoice{QStringLiteral("cup.cnt"), cups.path() + u'/'};
+    QString question;
+    answerMessage(&question, QMessageBox::No);
+    click(form, "CompetitionOK");
+    EXPECT_TRUE(question.contains(u"cup.cnt exists already")) << question.toStdString();
+    EXPECT_EQ(readBytes(cups.filePath(QStringLiteral("cup.cnt"))), "other");
+    EXPECT_TRUE(form.isVisible());
+
+    answerMessage(&question, QMessageBox::Yes);
+    click(form, "CompetitionOK");
+    EXPECT_TRUE(readBytes(cups.filePath(QStringLiteral("cup.cnt"))).startsWith("CONT_NAME,Cup"));
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(CompetitionWindow, WithoutAnyScheduleFileThereIsNothingToSave) {
+    QFile::remove(home.filePath(QStringLiteral("A.sch")));
+    QFile::remove(home.filePath(QStringLiteral("F3A.sch")));
+    openExisting();
+    EXPECT_EQ(list("ScheduleList").count(), 0);
+    QString shown;
+    answerMessage(&shown);
+    click(form, "CompetitionOK");
+    EXPECT_TRUE(shown.contains(u"Schedule list is empty")) << shown.toStdString();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(readBytes(state.work.contestPath()), readBytes(testData("contest.cnt")));
+}
+
+TEST_F(CompetitionWindow, EditingShowsTheStoreAndMovesAndRemovesPilots) {
+    state.settings.FrequencyDisplayMode = 1;
+    QSignalSpy reset(&form, &CompetitionForm::resultMethodReset);
+    openExisting();
+    EXPECT_EQ(form.windowTitle(), "Competition");
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(box("CompetitionName").text(), QString::fromUtf8("Vårcupen 2026"));
+    // The competition's schedule is not in the program folder: the last one is offered.
+    EXPECT_EQ(list("ScheduleList").currentItem()->text(), "F3A.sch");
+    QListWidget& pilots = list("PilotList");
+    ASSERT_EQ(pilots.count(), 4);
+    EXPECT_TRUE(pilots.item(2)->text().endsWith(u" 61"));
+
+    clickRow(pilots, 0);
+    EXPECT_TRUE(enabled("RemovePilot"));
+    EXPECT_FALSE(enabled("MovePilotUp"));
+    EXPECT_TRUE(enabled("MovePilotDown"));
+    state.contest.Pilots[0].RoundScore[0] = 572.0;
+    click(form, "MovePilotDown");
+    EXPECT_EQ(pilots.currentRow(), 1);
+    EXPECT_EQ(state.contest.Pilots[1].Name, QString::fromUtf8("Bjørn Æsøy"));
+    EXPECT_EQ(state.contest.Pilots[1].RoundScore[0], 572.0);
+    EXPECT_TRUE(pilots.item(0)->text().startsWith(QString::fromUtf8(" 1 Kåre Ås ")));
+    clickRow(pilots, 3);
+    EXPECT_FALSE(enabled("MovePilotDown"));
+    EXPECT_TRUE(enabled("MovePilotUp"));
+
+    click(form, "RemovePilot");
+    EXPECT_EQ(state.contest.PilotCount, 3);
+    EXPECT_EQ(pilots.count(), 3);
+    EXPECT_FALSE(enabled("RemovePilot"));
+    EXPECT_EQ(reset.count(), 2);
+
+    // Header text typed meanwhile survives a judge dialog; Cancel keeps it out of the store.
+    box("CompetitionLocation").setText(QStringLiteral("Jarlsberg"));
+    clickRow(list("JudgeList"), 0);
+    click(form, "RemoveJudge");
+    EXPECT_EQ(state.contest.JudgeCount, 2);
+    whenModal([](QWidget& judge) { click(judge, "JudgeCancel"); });
+    click(form, "AddJudge");
+    EXPECT_EQ(box("CompetitionLocation").text(), "Jarlsberg");
+    click(form, "CompetitionCancel");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(state.contest.ContLocation, QString::fromUtf8("Ørland flyplass"));
+    EXPECT_EQ(readBytes(state.work.contestPath()), readBytes(testData("contest.cnt")));
+}
+
+TEST_F(CompetitionWindow, TheAddButtonsStopAtTenJudgesAndNinetyNinePilots) {
+    openExisting();
+    state.contest.JudgeCount = EditorMaxJudges;
+    state.contest.PilotCount = EditorMaxPilots;
+    ModalGuard guard;
+    click(form, "AddJudge");
+    click(form, "AddPilot");
+    EXPECT_TRUE(guard.opened().isEmpty()) << guard.opened().join(u',').toStdString();
+    EXPECT_EQ(state.contest.JudgeCount, EditorMaxJudges);
+    EXPECT_EQ(state.contest.PilotCount, EditorMaxPilots);
+}
+
+TEST_F(CompetitionWindow, ARenamedCompetitionTakesItsScoreFilesAlong) {
+    openExisting();
+    const QString roundFile =
+        RoundScoreFilePath(state.contest, state.work, state.contest.Pilots[0].Name, 1);
+    ASSERT_TRUE(writeBytes(roundFile, "SCORE,01,8,8,8,\r\nBONUS,0\r\n\r\n"));
+    box("CompetitionName").setText(QStringLiteral("Sommercup"));
+    clickRow(list("ScheduleList"), 0);
+    click(form, "CompetitionOK");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(QFile::exists(roundFile));
+    EXPECT_TRUE(QFile::exists(
+        RoundScoreFilePath(state.contest, state.work, state.contest.Pilots[0].Name, 1)));
+    EXPECT_TRUE(readBytes(state.work.contestPath())
+                    .startsWith("CONT_NAME,Sommercup\r\nCONT_DATE,12.05.2026\r\n"));
+    EXPECT_EQ(state.contest.ContSchedule, "A.sch");
+}

@@ -1,0 +1,155 @@
+#include "core/contestfiles.h"
+#include "scoring/scorefiles.h"
+#include "support/testsupport.h"
+#include "ui/judgeform.h"
+#include "ui/pilotform.h"
+#include "windowdriver.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace veltra;
+
+namespace {
+
+class RecordWindows : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QFile::copy(testData("contest.cnt"), dir.filePath(QStringLiteral("cup.cnt"))));
+        state.work.ContestDir = dir.path() + u'/';
+        state.work.ContestFile = QStringLiteral("cup.cnt");
+        ASSERT_TRUE(ReadFile(ReadContestFile, state.contest, state.work, state.texts));
+        state.work.EditMode = 1;
+    }
+
+    void openPilot(int index) {
+        state.work.EditPilotIndex = index;
+        state.work.PilotEditMode = 1;
+        pilotForm.show();
+    }
+
+    QLineEdit& box(const char* name) { return control<QLineEdit>(pilotForm, name); }
+
+    // OK with one box holding `text`: the refusal's message, or nothing when it was taken.
+    QString okWith(const char* name, const char* text) {
+        box(name).setText(QString::fromUtf8(text));
+        QString shown;
+        answerMessage(&shown);
+        click(pilotForm, "PilotOK");
+        return shown;
+    }
+
+    QTemporaryDir dir;
+    AppState state;
+    PilotForm pilotForm{state};
+    JudgeForm judgeForm{state};
+};
+
+} // namespace
+
+TEST_F(RecordWindows, AChangedPilotKeepsItsPointsAndBadNumbersAreRefused) {
+    Pilot& navn = state.contest.Pilots[2];
+    navn.RoundScore = {412.5, 380.0};
+    navn.Total = 792.5;
+    state.settings.FrequencyDisplayMode = 1;
+    openPilot(2);
+    EXPECT_EQ(pilotForm.windowTitle(), "Editer pilot-data");
+    EXPECT_EQ(box("PilotChannel").text(), "61");
+    EXPECT_EQ(box("PilotKfact").text(), "1.1");
+    EXPECT_EQ(box("PilotSTARTNO").text(), "3");
+    EXPECT_EQ(pilotForm.focusWidget(), &box("PilotName"));
+
+    for (const auto& [name, text, word] : {std::tuple{"PilotKfact", "abc", "K-factor"},
+                                           std::tuple{"PilotChannel", "1000", "channel"},
+                                           std::tuple{"PilotSTARTNO", "x", "start number"}}) {
+        const QString shown = okWith(name, text);
+        EXPECT_TRUE(shown.contains(QLatin1String(word))) << name << shown.toStdString();
+        EXPECT_EQ(pilotForm.focusWidget(), &box(name)) << name;
+        EXPECT_TRUE(pilotForm.isVisible());
+    }
+    EXPECT_EQ(navn.KFactor, 1.10);
+    EXPECT_EQ(navn.Channel, 61.0);
+
+    box("PilotKfact").setText(QStringLiteral("1.2"));
+    box("PilotChannel").setText(QStringLiteral("61"));
+    box("PilotSTARTNO").setText(QStringLiteral("12"));
+    box("PilotClub").clear();
+    QTest::keyClicks(&box("PilotClub"), QStringLiteral("Moss,MFK"));
+    click(pilotForm, "PilotOK");
+    EXPECT_FALSE(pilotForm.isVisible());
+    EXPECT_EQ(navn.Club, "Moss MFK");
+    EXPECT_EQ(navn.KFactor, 1.2);
+    EXPECT_EQ(navn.StartNo, 12);
+    EXPECT_EQ(navn.RoundScore[1], 380.0);
+    EXPECT_EQ(navn.Total, 792.5);
+    EXPECT_EQ(state.contest.PilotCount, 4);
+}
+
+TEST_F(RecordWindows, TheBoxesStopTypingAtTheirLimitsAndCutLongTextsFromTheStore) {
+    state.contest.Pilots[1].Name = QString(35, u'n');
+    state.contest.Pilots[1].Club = QString(20, u'c');
+    openPilot(1);
+    EXPECT_EQ(box("PilotName").text(), QString(30, u'n'));
+    EXPECT_EQ(box("PilotClub").text(), QString(20, u'c'));
+    for (const auto& [name, limit] :
+         {std::pair{"PilotName", 25}, std::pair{"PilotClub", 15}, std::pair{"PilotNACNO", 8},
+          std::pair{"PilotKfact", 4}, std::pair{"PilotChannel", 7}, std::pair{"PilotPlane", 20},
+          std::pair{"PilotEngine", 20}, std::pair{"PilotRadio", 20}}) {
+        pilotForm.hide();
+        state.work.PilotEditMode = 0;
+        state.work.EditPilotIndex = 4;
+        pilotForm.show();
+        EXPECT_EQ(pilotForm.windowTitle(), "Registrer ny pilot");
+        QTest::keyClicks(&box(name), QString(40, u'1'));
+        EXPECT_EQ(box(name).text().size(), limit) << name;
+    }
+}
+
+TEST_F(RecordWindows, ARenamedPilotTakesItsScoreFilesAndResultsLineAlong) {
+    const QString oldFile =
+        RoundScoreFilePath(state.contest, state.work, state.contest.Pilots[3].Name, 2);
+    ASSERT_TRUE(writeBytes(oldFile, "SCORE,01,8,8,8,\r\nBONUS,0\r\n\r\n"));
+    ASSERT_TRUE(writeBytes(ResultsFilePath(state.contest, state.work),
+                           "007, Per Olsen, 0100.00, 0200.00, \r\n"));
+    openPilot(3);
+    EXPECT_TRUE(okWith("PilotName", "Navn").contains(u"already called \"Navn\""));
+    EXPECT_EQ(state.contest.Pilots[3].Name, "Per Olsen");
+
+    box("PilotName").setText(QStringLiteral("Per Ola Olsen"));
+    click(pilotForm, "PilotOK");
+    EXPECT_FALSE(pilotForm.isVisible());
+    EXPECT_FALSE(QFile::exists(oldFile));
+    EXPECT_TRUE(QFile::exists(
+        RoundScoreFilePath(state.contest, state.work, QStringLiteral("Per Ola Olsen"), 2)));
+    EXPECT_EQ(readBytes(ResultsFilePath(state.contest, state.work)),
+              "007, Per Ola Olsen, 0100.00, 0200.00, \r\n");
+    EXPECT_TRUE(readBytes(state.work.contestPath()).contains("PILOT,004,007,Per Ola Olsen,"));
+    EXPECT_EQ(state.contest.Teams[0].Members[1], "Per Ola Olsen");
+}
+
+TEST_F(RecordWindows, TheJudgeEditorFillsDefaultsAndCutsAtThirtyCharacters) {
+    state.work.EditJudgeIndex = 3;
+    state.work.JudgeEditMode = 0;
+    judgeForm.show();
+    EXPECT_EQ(control<QLabel>(judgeForm, "JudgeNumber").text(), "4");
+    QLineEdit& name = control<QLineEdit>(judgeForm, "JudgeName");
+    QTest::keyClicks(&name, QString(31, u'j'));
+    EXPECT_EQ(name.text(), QString(30, u'j'));
+    name.setText(QStringLiteral("Ola,Nordmann"));
+    click(judgeForm, "JudgeOK");
+    EXPECT_EQ(state.contest.JudgeCount, 4);
+    EXPECT_EQ(state.contest.Judges[3].Name, "Ola Nordmann");
+    EXPECT_EQ(state.contest.Judges[3].Nation, "Nasjon");
+
+    state.work.EditJudgeIndex = 1;
+    state.work.JudgeEditMode = 1;
+    judgeForm.show();
+    EXPECT_EQ(control<QLineEdit>(judgeForm, "JudgeNation").text(), "GER");
+    control<QLineEdit>(judgeForm, "JudgeNation").setText(QStringLiteral("AUT"));
+    click(judgeForm, "JudgeCancel");
+    EXPECT_EQ(state.contest.Judges[1].Nation, "GER");
+    EXPECT_EQ(state.contest.JudgeCount, 4);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "support/modal.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+#include <string>
+
+// Drives a window as its user does: controls found by name, buttons and lines clicked.
+
+template <typename T> T& control(QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        throw std::runtime_error(std::string("no control ") + name);
+    return *found;
+}
+
+inline void click(QWidget& window, const char* button) {
+    QTest::mouseClick(&control<QAbstractButton>(window, button), Qt::LeftButton);
+}
+
+inline void clickRow(QListWidget& list, int row) {
+    const QPoint centre = list.visualItemRect(list.item(row)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
+}
+
+inline void doubleClickRow(QListWidget& list, int row) {
+    clickRow(list, row);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
+                       list.visualItemRect(list.item(row)).center());
+}
+
+inline QStringList lines(const QListWidget& list) {
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts << list.item(i)->text();
+    return texts;
+}
+
+// Answers the next message box with `button` and keeps its text.
+inline void answerMessage(QString* shown, QMessageBox::StandardButton button = QMessageBox::Ok) {
+    whenModal([shown, button](QWidget& window) {
+        auto* box = qobject_cast<QMessageBox*>(&window);
+        if (!box) {
+            *shown = QStringLiteral("<not a message box: %1>").arg(window.objectName());
+            window.close();
+            return;
+        }
+        *shown = box->windowTitle() + u':' + box->text();
+        QTest::mouseClick(box->button(button), Qt::LeftButton);
+    });
+}
+
+// Closes every modal window that opens while it lives and remembers its name: for the checks
+// that a click opens nothing.
+class ModalGuard {
+  public:
+    ModalGuard() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible())
+                return;
+            opened_ << modal->objectName();
+            modal->close();
+        });
+        timer_.start();
+    }
+    const QStringList& opened() const { return opened_; }
+
+  private:
+    QTimer timer_;
+    QStringList opened_;
+};
