@@ -1,0 +1,175 @@
+#include "core/contestfiles.h"
+#include "core/editorlines.h"
+#include "support/testsupport.h"
+#include "ui/scheduleform.h"
+#include "windowdriver.h"
+
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace veltra;
+
+namespace {
+
+const QByteArray kClubSchedule = "TOTALTIME, 8\r\n#, Maneuvre                     ,K\r\n"
+                                 "MAN, 01, Take off, 1\r\nMAN, 02, Loop, 2\r\nMAN, 03, Rull, 3\r\n";
+
+class ScheduleWindows : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        state.work.ProgramDir = home.path();
+        ASSERT_TRUE(writeBytes(home.filePath(QStringLiteral("Klubb.sch")), kClubSchedule));
+        ASSERT_TRUE(writeBytes(home.filePath(QStringLiteral("F3A.sch")), "TOTALTIME, 9\r\n"));
+        // The loaded competition flies the club schedule.
+        state.contest.ContSchedule = QStringLiteral("Klubb.sch");
+        ASSERT_TRUE(ReadFile(ReadScheduleFile, state.contest, state.work, state.texts));
+        library.show();
+    }
+
+    QListWidget& files() { return control<QListWidget>(library, "CompetitionSchedule"); }
+    int row(const char* file) {
+        return files().row(files().findItems(QLatin1String(file), Qt::MatchExactly).value(0));
+    }
+
+    QTemporaryDir home;
+    AppState state;
+    ScheduleForm library{state};
+};
+
+void nameSchedule(QWidget& dialog, const char* name, QString* refusal = nullptr) {
+    auto& box = control<QLineEdit>(dialog, "ScheduleName");
+    box.setText(QString::fromUtf8(name));
+    if (refusal)
+        answerMessage(refusal);
+    click(dialog, "NewSchedOK");
+}
+
+} // namespace
+
+TEST_F(ScheduleWindows, ANewScheduleIsNamedEditedAndSavedAndTheCompetitionKeepsItsOwn) {
+    EXPECT_EQ(lines(files()),
+              QStringList({QStringLiteral("F3A.sch"), QStringLiteral("Klubb.sch")}));
+    EXPECT_FALSE(control<QAbstractButton>(library, "ScheduleRemove").isEnabled());
+    QStringList refusals(3);
+    whenModal([&](QWidget& newSchedule) {
+        EXPECT_EQ(newSchedule.windowTitle(), "New flight schedule");
+        EXPECT_EQ(control<QLineEdit>(newSchedule, "ScheduleName").text(), "Name");
+        nameSchedule(newSchedule, "Sport/Cup", &refusals[0]);
+        nameSchedule(newSchedule, "klubb", &refusals[1]);
+        nameSchedule(newSchedule, "  ", &refusals[2]);
+        whenModal([](QWidget& editor) {
+            QListWidget& list = control<QListWidget>(editor, "ManeuvreList");
+            EXPECT_EQ(lines(list), QStringList({ManeuverListHeading(ManeuverNameWidthWide)}));
+            EXPECT_EQ(control<QLineEdit>(editor, "CompetitortimeText").text(), "10");
+            whenModal([](QWidget& maneuver) {
+                EXPECT_EQ(control<QLineEdit>(maneuver, "ManeuverNo").text(), "1");
+                auto& name = control<QLineEdit>(maneuver, "ManeuverName");
+                EXPECT_EQ(name.text(), "Ny");
+                EXPECT_EQ(control<QLineEdit>(maneuver, "KFactTxt").text(), "1");
+                name.clear();
+                QTest::keyClicks(&name, QString(60, u'm'));
+                EXPECT_EQ(name.text(), QString(50, u'm'));
+                name.setText(QStringLiteral("Loop, stor"));
+                auto& k = control<QSpinBox>(maneuver, "ManeuverKFact");
+                QTest::keyClick(&k, Qt::Key_Up);
+                QTest::keyClick(&k, Qt::Key_Up);
+                EXPECT_EQ(control<QLineEdit>(maneuver, "KFactTxt").text(), "3");
+                click(maneuver, "ManeuverOK");
+            });
+            click(editor, "EditSchedAdd");
+            ASSERT_EQ(list.count(), 2);
+            EXPECT_EQ(list.item(1)->text(),
+                      QStringLiteral(" 1 Loop  stor") + QString(21, u' ') + QStringLiteral(" 3"));
+            QTest::keyClick(&control<QSpinBox>(editor, "Competitortime"), Qt::Key_Down);
+            EXPECT_EQ(control<QLineEdit>(editor, "CompetitortimeText").text(), "9");
+            click(editor, "EditSchedOK");
+        });
+        nameSchedule(newSchedule, " Sport ");
+    });
+    click(library, "ScheduleAdd");
+    EXPECT_TRUE(refusals[0].contains(u"\"/\"")) << refusals[0].toStdString();
+    EXPECT_TRUE(refusals[1].contains(u"exists already")) << refusals[1].toStdString();
+    EXPECT_TRUE(refusals[2].contains(u"is empty")) << refusals[2].toStdString();
+    EXPECT_EQ(readBytes(home.filePath(QStringLiteral("Sport.sch"))),
+              "TOTALTIME, 9\r\n#, Maneuvre                     ,K\r\nMAN, 01, Loop  stor, 3\r\n");
+    EXPECT_EQ(files().count(), 3);
+    EXPECT_EQ(state.contest.ContSchedule, "Sport.sch");
+
+    click(library, "ScheduleReturn");
+    EXPECT_FALSE(library.isVisible());
+    EXPECT_EQ(state.contest.ContSchedule, "Klubb.sch");
+    EXPECT_EQ(state.contest.ManeuverCount, 3);
+    EXPECT_EQ(state.contest.ManeuverName[1], "Loop");
+}
+
+TEST_F(ScheduleWindows, AnOpenedScheduleShowsWideLinesAndRefusesAManeuverNumberOutOfRange) {
+    QString fault;
+    QString notDone;
+    whenModal([&](QWidget& editor) {
+        QListWidget& list = control<QListWidget>(editor, "ManeuvreList");
+        ASSERT_EQ(list.count(), 3);
+        EXPECT_EQ(list.item(0)->text(), ManeuverListHeading(ManeuverNameWidthWide));
+        EXPECT_EQ(list.item(2)->text().size(), 51);
+        {
+            ModalGuard guard;
+            doubleClickRow(list, 0);
+            EXPECT_TRUE(guard.opened().isEmpty());
+        }
+        EXPECT_TRUE(control<QAbstractButton>(editor, "EditSchedRemove").isEnabled());
+        answerMessage(&notDone);
+        click(editor, "EditSchedRemove");
+        whenModal([&](QWidget& maneuver) {
+            EXPECT_EQ(control<QLineEdit>(maneuver, "ManeuverNo").text(), "1");
+            EXPECT_EQ(control<QLineEdit>(maneuver, "ManeuverName").text(), "F3A");
+            control<QLineEdit>(maneuver, "ManeuverNo").setText(QStringLiteral("4"));
+            answerMessage(&fault);
+            click(maneuver, "ManeuverOK");
+            EXPECT_EQ(maneuver.focusWidget(), &control<QLineEdit>(maneuver, "ManeuverNo"));
+            click(maneuver, "ManeuverCancel");
+        });
+        doubleClickRow(list, 1);
+        EXPECT_EQ(list.item(1)->text().size(), 36);
+        click(editor, "EditSchedCancel");
+    });
+    state.contest.ManeuverCount = 1;
+    state.contest.ManeuverName[0] = QStringLiteral("stale");
+    ASSERT_TRUE(writeBytes(home.filePath(QStringLiteral("F3A.sch")),
+                           "TOTALTIME, 9\r\nMAN, 01, F3A, 2\r\nMAN, 02, Roll, 1\r\n"));
+    doubleClickRow(files(), row("F3A.sch"));
+    EXPECT_EQ(notDone, "Veltra:Ikke Ferdig");
+    EXPECT_TRUE(fault.contains(u"from 1 to 3")) << fault.toStdString();
+    EXPECT_EQ(readBytes(home.filePath(QStringLiteral("F3A.sch"))),
+              "TOTALTIME, 9\r\nMAN, 01, F3A, 2\r\nMAN, 02, Roll, 1\r\n");
+}
+
+TEST_F(ScheduleWindows, AScheduleHoldsAtMostFiftyOneManeuvers) {
+    QString refusal;
+    whenModal([&](QWidget& editor) {
+        state.contest.ManeuverCount = MaxManeuvers;
+        answerMessage(&refusal);
+        click(editor, "EditSchedAdd");
+        click(editor, "EditSchedCancel");
+    });
+    doubleClickRow(files(), row("Klubb.sch"));
+    EXPECT_TRUE(refusal.contains(u"at most 51")) << refusal.toStdString();
+}
+
+TEST_F(ScheduleWindows, AScheduleIsDeletedOnlyAfterYes) {
+    clickRow(files(), row("F3A.sch"));
+    EXPECT_TRUE(control<QAbstractButton>(library, "ScheduleRemove").isEnabled());
+    QString question;
+    answerMessage(&question, QMessageBox::No);
+    click(library, "ScheduleRemove");
+    EXPECT_EQ(question, "Veltra:Vil du virkelig slette 'F3A.sch'");
+    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("F3A.sch"))));
+    EXPECT_FALSE(control<QAbstractButton>(library, "ScheduleRemove").isEnabled());
+
+    clickRow(files(), row("F3A.sch"));
+    answerMessage(&question, QMessageBox::Yes);
+    click(library, "ScheduleRemove");
+    EXPECT_FALSE(QFile::exists(home.filePath(QStringLiteral("F3A.sch"))));
+    EXPECT_EQ(lines(files()), QStringList({QStringLiteral("Klubb.sch")}));
+}

@@ -1,0 +1,126 @@
+#include "core/contestfiles.h"
+#include "support/testsupport.h"
+#include "ui/defineteamsform.h"
+#include "windowdriver.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace veltra;
+
+namespace {
+
+class TeamWindows : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QFile::copy(testData("contest.cnt"), dir.filePath(QStringLiteral("cup.cnt"))));
+        state.work.ContestDir = dir.path() + u'/';
+        state.work.ContestFile = QStringLiteral("cup.cnt");
+        ASSERT_TRUE(ReadFile(ReadContestFile, state.contest, state.work, state.texts));
+        teams.setPilotChooser(
+            [this] { return chosenPilots.isEmpty() ? -1 : chosenPilots.takeFirst(); });
+        teams.show();
+    }
+
+    QListWidget& teamList() { return control<QListWidget>(teams, "TeamList"); }
+
+    QTemporaryDir dir;
+    AppState state;
+    DefineTeamsForm teams{state};
+    QList<int> chosenPilots;
+};
+
+bool enabled(QWidget& window, const char* button) {
+    return control<QAbstractButton>(window, button).isEnabled();
+}
+
+} // namespace
+
+TEST_F(TeamWindows, ANewTeamNeedsANameAndAMemberAndTakesAtMostThree) {
+    EXPECT_EQ(lines(teamList()), QStringList({QString::fromUtf8("Tønsberg"), QStringLiteral("Lag"),
+                                              QStringLiteral("Alle")}));
+    EXPECT_FALSE(enabled(teams, "RemoveTeam"));
+    chosenPilots = {1, -1, 0, 3, 2};
+    whenModal([this](QWidget& team) {
+        EXPECT_FALSE(enabled(team, "TeamOK"));
+        EXPECT_FALSE(enabled(team, "RemovePilot"));
+        QTest::keyClicks(&control<QLineEdit>(team, "TeamName"), QStringLiteral("Lag,1"));
+        EXPECT_FALSE(enabled(team, "TeamOK"));
+        click(team, "AddPilot");
+        EXPECT_TRUE(enabled(team, "TeamOK"));
+        click(team, "AddPilot"); // the selection dialog returned without a pilot
+        click(team, "AddPilot");
+        click(team, "AddPilot");
+        QListWidget& members = control<QListWidget>(team, "PilotsInTeamList");
+        EXPECT_EQ(members.count(), 3);
+        EXPECT_FALSE(enabled(team, "AddPilot"));
+        clickRow(members, 1);
+        click(team, "RemovePilot");
+        EXPECT_TRUE(enabled(team, "AddPilot"));
+        control<QLineEdit>(team, "TeamName").setText(QStringLiteral("  "));
+        EXPECT_FALSE(enabled(team, "TeamOK"));
+        control<QLineEdit>(team, "TeamName").setText(QStringLiteral("Lag,1"));
+        click(team, "TeamOK");
+    });
+    click(teams, "AddTeam");
+    ASSERT_EQ(state.contest.TeamCount, 4);
+    const Team& added = state.contest.Teams[3];
+    EXPECT_EQ(added.Name, "Lag 1");
+    ASSERT_EQ(added.MemberCount, 2);
+    EXPECT_EQ(added.Members[0], QString::fromUtf8("Kåre Ås"));
+    EXPECT_EQ(added.Members[1], "Per Olsen");
+    EXPECT_EQ(teamList().item(3)->text(), "Lag 1");
+}
+
+TEST_F(TeamWindows, CancelLeavesTheTeamsAsTheyWereAndAChangeShowsAtOnce) {
+    whenModal([](QWidget& team) {
+        control<QLineEdit>(team, "TeamName").setText(QStringLiteral("Ny"));
+        click(team, "TeamCancel");
+    });
+    click(teams, "AddTeam");
+    EXPECT_EQ(state.contest.TeamCount, 3);
+    EXPECT_EQ(teamList().count(), 3);
+
+    // A team of four from the file keeps its members but takes no fifth.
+    whenModal([](QWidget& team) {
+        EXPECT_EQ(control<QListWidget>(team, "PilotsInTeamList").count(), 4);
+        EXPECT_FALSE(enabled(team, "AddPilot"));
+        control<QLineEdit>(team, "TeamName").setText(QStringLiteral("Alle fire"));
+        click(team, "TeamOK");
+    });
+    doubleClickRow(teamList(), 2);
+    EXPECT_EQ(state.contest.Teams[2].Name, "Alle fire");
+    EXPECT_EQ(state.contest.Teams[2].MemberCount, 4);
+    EXPECT_EQ(teamList().item(2)->text(), "Alle fire");
+
+    whenModal([](QWidget& team) {
+        control<QLineEdit>(team, "TeamName").setText(QStringLiteral("Changed"));
+        click(team, "TeamCancel");
+    });
+    doubleClickRow(teamList(), 0);
+    EXPECT_EQ(state.contest.Teams[0].Name, QString::fromUtf8("Tønsberg"));
+    click(teams, "TeamsOK");
+    EXPECT_FALSE(teams.isVisible());
+    EXPECT_EQ(state.contest.TeamCount, 3);
+}
+
+TEST_F(TeamWindows, TwentyTeamsAreTheMostTheDialogAdds) {
+    for (int t = 3; t < EditorMaxTeams; ++t) {
+        state.contest.Teams[t].Name = QStringLiteral("T%1").arg(t);
+        state.contest.Teams[t].MemberCount = 0;
+    }
+    state.contest.TeamCount = EditorMaxTeams;
+    teams.hide();
+    teams.show();
+    EXPECT_FALSE(enabled(teams, "AddTeam"));
+    clickRow(teamList(), 1);
+    EXPECT_TRUE(enabled(teams, "RemoveTeam"));
+    click(teams, "RemoveTeam");
+    EXPECT_EQ(state.contest.TeamCount, EditorMaxTeams - 1);
+    EXPECT_EQ(state.contest.Teams[1].Name, "Alle");
+    EXPECT_EQ(teamList().item(1)->text(), "Alle");
+    EXPECT_TRUE(enabled(teams, "AddTeam"));
+    EXPECT_FALSE(enabled(teams, "RemoveTeam"));
+}
