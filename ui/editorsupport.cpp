@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSpinBox>
 #include <algorithm>
 
@@ -15,8 +16,18 @@ void CentreOverMainWindow(QWidget& dialog) {
     const QWidget* main = &dialog;
     while (main->parentWidget())
         main = main->parentWidget();
-    if (main != &dialog)
-        CentreOver(dialog, *main);
+    if (main == &dialog)
+        return;
+    CentreOver(dialog, *main);
+    // An editor larger than the main window stays whole on the screen.
+    if (const QScreen* screen = main->screen()) {
+        const QRect free = screen->availableGeometry();
+        const QRect frame = dialog.frameGeometry();
+        dialog.move(std::clamp(frame.left(), free.left(),
+                               std::max(free.left(), free.right() - frame.width() + 1)),
+                    std::clamp(frame.top(), free.top(),
+                               std::max(free.top(), free.bottom() - frame.height() + 1)));
+    }
 }
 
 void Refuse(QWidget& window, const QString& message, QWidget* box) {

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace veltra {
 
-// Places `dialog` in the middle of the program's main window: the top of its parent chain.
+// Places `dialog` in the middle of the program's main window (the top of its parent chain),
+// moved just enough to lie wholly on the screen.
 void CentreOverMainWindow(QWidget& dialog);
 
 // Refused input: a beep, the message in a box titled with the program's name, and the focus
