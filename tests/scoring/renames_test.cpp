@@ -143,6 +143,15 @@ TEST_F(Renames, ARenamedCompetitionTakesEveryScoreFileAlong) {
     EXPECT_EQ(contest.ContName, QString::fromUtf8("Vårcup"));
     EXPECT_TRUE(QFile::exists(roundFile("Per", 1)));
 
+    // A competition file that vanished is not written, and the store keeps its header.
+    const QString saved = work.contestPath() + QStringLiteral(".kept");
+    ASSERT_TRUE(QFile::rename(work.contestPath(), saved));
+    header.name = QString::fromUtf8("Vårcup");
+    EXPECT_FALSE(SaveEditedContest(contest, work, texts, header));
+    EXPECT_EQ(contest.Rounds, 2);
+    EXPECT_EQ(contest.ContDate, "");
+    ASSERT_TRUE(QFile::rename(saved, work.contestPath()));
+
     header.name = QStringLiteral("Sommercup");
     ASSERT_TRUE(SaveEditedContest(contest, work, texts, header));
     EXPECT_EQ(readBytes(roundFile("Per", 2, "Sommercup")), "SCORE,01,9,9,9,\r\nBONUS,0\r\n\r\n");

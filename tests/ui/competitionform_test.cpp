@@ -1,5 +1,4 @@
 #include "core/contestfiles.h"
-#include "scoring/scorefiles.h"
 #include "support/testsupport.h"
 #include "ui/competitionform.h"
 #include "ui/mainform.h"
@@ -232,23 +231,6 @@ TEST_F(CompetitionWindow, TheAddButtonsStopAtTenJudgesAndNinetyNinePilots) {
     EXPECT_TRUE(guard.opened().isEmpty()) << guard.opened().join(u',').toStdString();
     EXPECT_EQ(state.contest.JudgeCount, EditorMaxJudges);
     EXPECT_EQ(state.contest.PilotCount, EditorMaxPilots);
-}
-
-TEST_F(CompetitionWindow, ARenamedCompetitionTakesItsScoreFilesAlong) {
-    openExisting();
-    const QString roundFile =
-        RoundScoreFilePath(state.contest, state.work, state.contest.Pilots[0].Name, 1);
-    ASSERT_TRUE(writeBytes(roundFile, "SCORE,01,8,8,8,\r\nBONUS,0\r\n\r\n"));
-    box("CompetitionName").setText(QStringLiteral("Sommercup"));
-    clickRow(list("ScheduleList"), 0);
-    click(form, "CompetitionOK");
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_FALSE(QFile::exists(roundFile));
-    EXPECT_TRUE(QFile::exists(
-        RoundScoreFilePath(state.contest, state.work, state.contest.Pilots[0].Name, 1)));
-    EXPECT_TRUE(readBytes(state.work.contestPath())
-                    .startsWith("CONT_NAME,Sommercup\r\nCONT_DATE,12.05.2026\r\n"));
-    EXPECT_EQ(state.contest.ContSchedule, "A.sch");
 }
 
 TEST(CompetitionMenus, FileNewSavesThroughTheFileDialogAndTheEditMenuOpensTheEditors) {

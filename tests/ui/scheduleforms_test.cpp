@@ -53,13 +53,11 @@ TEST_F(ScheduleWindows, ANewScheduleIsNamedEditedAndSavedAndTheCompetitionKeepsI
     EXPECT_EQ(lines(files()),
               QStringList({QStringLiteral("F3A.sch"), QStringLiteral("Klubb.sch")}));
     EXPECT_FALSE(control<QAbstractButton>(library, "ScheduleRemove").isEnabled());
-    QStringList refusals(3);
+    QString refusal;
     whenModal([&](QWidget& newSchedule) {
         EXPECT_EQ(newSchedule.windowTitle(), "New flight schedule");
         EXPECT_EQ(control<QLineEdit>(newSchedule, "ScheduleName").text(), "Name");
-        nameSchedule(newSchedule, "Sport/Cup", &refusals[0]);
-        nameSchedule(newSchedule, "klubb", &refusals[1]);
-        nameSchedule(newSchedule, "  ", &refusals[2]);
+        nameSchedule(newSchedule, "klubb", &refusal);
         whenModal([](QWidget& editor) {
             QListWidget& list = control<QListWidget>(editor, "ManeuvreList");
             EXPECT_EQ(lines(list), QStringList({ManeuverListHeading(ManeuverNameWidthWide)}));
@@ -90,9 +88,7 @@ TEST_F(ScheduleWindows, ANewScheduleIsNamedEditedAndSavedAndTheCompetitionKeepsI
         nameSchedule(newSchedule, " Sport ");
     });
     click(library, "ScheduleAdd");
-    EXPECT_TRUE(refusals[0].contains(u"\"/\"")) << refusals[0].toStdString();
-    EXPECT_TRUE(refusals[1].contains(u"exists already")) << refusals[1].toStdString();
-    EXPECT_TRUE(refusals[2].contains(u"is empty")) << refusals[2].toStdString();
+    EXPECT_TRUE(refusal.contains(u"exists already")) << refusal.toStdString();
     EXPECT_EQ(readBytes(home.filePath(QStringLiteral("Sport.sch"))),
               "TOTALTIME, 9\r\n#, Maneuvre                     ,K\r\nMAN, 01, Loop  stor, 3\r\n");
     EXPECT_EQ(files().count(), 3);
