@@ -1,6 +1,7 @@
 #include "reports/reportframe.h"
 
 #include "core/format.h"
+#include "reports/listprogress.h"
 
 #include <algorithm>
 #include <cmath>
@@ -122,7 +123,7 @@ void ReportProgressValue(const PrintSettings& settings, int value) {
 }
 
 void ReportProgress(const PrintSettings& settings, int index, int count) {
-    ReportProgressValue(settings, count > 1 ? index * 100 / (count - 1) : 100);
+    ReportProgressValue(settings, ListProgress(index, count));
 }
 
 QString RightIn(const QString& text, int width) {

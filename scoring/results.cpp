@@ -1,5 +1,7 @@
 #include "scoring/results.h"
 
+#include "scoring/scorefiles.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -90,6 +92,13 @@ void CalculateResults(Contest& contest, int roundsToCount, bool dropLowest) {
     totalPilots(contest, roundsToCount, dropLowest);
     placePilots(contest);
     placeTeams(contest);
+}
+
+Status ReadAndCalculateResults(Contest& contest, const Workspace& work, int roundsToCount,
+                               bool dropLowest) {
+    Status read = ReadPreviousScores(contest, work, roundsToCount);
+    CalculateResults(contest, roundsToCount, dropLowest);
+    return read;
 }
 
 } // namespace veltra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/contest.h"
+#include "core/status.h"
 
 namespace veltra {
 
@@ -9,5 +10,11 @@ namespace veltra {
 // LowestPoints, DroppedRound, Placed, NormTotal, the team results and the listing marks.
 // Reads no file; only the first roundsToCount entries of RoundPoints are written.
 void CalculateResults(Contest& contest, int roundsToCount, bool dropLowest);
+
+// What every results command does first: re-reads rounds 1 .. roundsToCount from the results
+// file, then calculates. The calculation runs on whatever the store holds; a failed reading is
+// returned for the user to read once.
+Status ReadAndCalculateResults(Contest& contest, const Workspace& work, int roundsToCount,
+                               bool dropLowest);
 
 } // namespace veltra

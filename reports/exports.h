@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/contest.h"
+#include "core/status.h"
+#include "core/texts.h"
+#include "reports/listprogress.h"
+
+#include <QString>
+
+namespace veltra {
+
+// The export files lie beside the competition file: the trimmed contest name followed by
+// " results.txt" or " Pilotlist.txt".
+QString ResultsExportPath(const Contest& contest, const Workspace& work);
+QString PilotListExportPath(const Contest& contest, const Workspace& work);
+
+// The result list of rounds 1 .. roundsToCount as CalculateResults left them, with TAB between
+// padded columns for spreadsheets, and no dash lines. Lines end with CR LF.
+QString ResultsExportText(const Contest& contest, const Texts& texts, const QString& mainCaption,
+                          int roundsToCount, const ProgressReport& progress = {});
+
+// Every pilot in start order with club, K-factor, channel, NAC number, plane, engine and radio.
+QString PilotListExportText(const Contest& contest, const Texts& texts, const QString& mainCaption,
+                            int frequencyDisplayMode, const ProgressReport& progress = {});
+
+// Write the export files whole, as Windows-1252 text. A failure leaves any earlier file as it
+// was and says why; success means the file is complete.
+Status ExportResults(const Contest& contest, const Workspace& work, const Texts& texts,
+                     const QString& mainCaption, int roundsToCount,
+                     const ProgressReport& progress = {});
+Status ExportPilotList(const Contest& contest, const Workspace& work, const Texts& texts,
+                       const QString& mainCaption, int frequencyDisplayMode,
+                       const ProgressReport& progress = {});
+
+} // namespace veltra

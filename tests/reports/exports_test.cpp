@@ -1,0 +1,99 @@
+#include "reports/exports.h"
+
+#include "core/ansitext.h"
+#include "reports/fixture.h"
+#include "scoring/results.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace veltra;
+using namespace veltra::testing;
+
+namespace {
+
+const QString kCaption = QStringLiteral("Veltra    ver. 2.41");
+
+} // namespace
+
+TEST(Exports, ResultsFileHoldsTabSeparatedPaddedColumnsByteForByte) {
+    QTemporaryDir dir;
+    Workspace work;
+    work.ContestDir = dir.path() + u'/';
+    Contest contest = resultsContest();
+    CalculateResults(contest, 3, true);
+    std::vector<int> progress;
+    ASSERT_TRUE(ExportResults(contest, work, englishHeadings(), kCaption, 3,
+                              [&](int value) { progress.push_back(value); }));
+
+    EXPECT_EQ(readBytes(dir.path() + QString::fromUtf8("/Vårcupen 2026 results.txt")),
+              readBytes(testData("results_export.txt")));
+    EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75, 100}));
+}
+
+TEST(Exports, ResultsWithoutTeamsEndAfterTheLastPilot) {
+    Contest contest = resultsContest();
+    contest.TeamCount = 0;
+    CalculateResults(contest, 2, false);
+    const QString text = ResultsExportText(contest, englishHeadings(), kCaption, 2);
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines.size(), 4 + 1 + 5 + 1);
+    EXPECT_TRUE(lines.at(9).startsWith(QStringLiteral(" 5\t  3\tNavn")));
+    EXPECT_TRUE(lines.at(10).isEmpty());
+}
+
+TEST(Exports, PilotListFileListsEveryPilotInStartOrderByteForByte) {
+    QTemporaryDir dir;
+    Workspace work;
+    work.ContestDir = dir.path() + u'/';
+    Contest contest = resultsContest();
+    contest.ContName = QStringLiteral("  Cup ");
+    std::vector<int> progress;
+    ASSERT_TRUE(ExportPilotList(contest, work, englishHeadings(), kCaption, 0,
+                                [&](int value) { progress.push_back(value); }));
+
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Cup Pilotlist.txt"});
+    EXPECT_EQ(readBytes(dir.path() + QStringLiteral("/Cup Pilotlist.txt")),
+              readBytes(testData("pilotlist_export.txt")));
+    EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75, 100}));
+    EXPECT_EQ(ResultsExportPath(contest, work),
+              work.ContestDir + QStringLiteral("Cup results.txt"));
+
+    // Channel numbers right-aligned in eight characters; a single pilot is a whole list.
+    contest.PilotCount = 3;
+    const QStringList lines =
+        PilotListExportText(contest, englishHeadings(), kCaption, 1).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines.at(7),
+              QStringLiteral(" 3\t  3\tNavn                  \tKlubb         \t1.10\t      61"
+                             "\tNAK-3   \tExtra 330           \tOS 160              \t"
+                             "Futaba              "));
+    contest.PilotCount = 1;
+    progress.clear();
+    PilotListExportText(contest, englishHeadings(), kCaption, 1,
+                        [&](int value) { progress.push_back(value); });
+    EXPECT_EQ(progress, std::vector<int>{100});
+}
+
+TEST(Exports, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
+    QTemporaryDir dir;
+    Workspace work;
+    work.ContestDir = dir.path() + u'/';
+    Contest contest = resultsContest();
+    CalculateResults(contest, 3, false);
+    const Texts texts = englishHeadings();
+
+    // Something that cannot be replaced holds the export's name.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromUtf8("Vårcupen 2026 results.txt")));
+    const Status blocked = ExportResults(contest, work, texts, kCaption, 3);
+    EXPECT_FALSE(blocked);
+    EXPECT_TRUE(blocked.message.contains(QString::fromUtf8("Vårcupen 2026 results.txt")));
+
+    const QString pilotList = PilotListExportPath(contest, work);
+    ASSERT_TRUE(writeBytes(pilotList, "earlier export\r\n"));
+    work.ContestDir = dir.path() + QStringLiteral("/vanished/");
+    EXPECT_FALSE(ExportPilotList(contest, work, texts, kCaption, 0));
+    EXPECT_EQ(readBytes(pilotList), QByteArray("earlier export\r\n"));
+}
