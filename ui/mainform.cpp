@@ -14,6 +14,7 @@
 #include "ui/scheduleform.h"
 #include "ui/scoresform.h"
 #include "ui/selectform.h"
+#include "ui/viewcommands.h"
 #include "ui_mainform.h"
 
 #include <QCloseEvent>
@@ -105,6 +106,15 @@ void MainForm::connectMenus() {
     connect(ui_->VeltraHelp, &QAction::triggered, this, &MainForm::VeltraHelp_Click);
     connect(ui_->About, &QAction::triggered, this, &MainForm::About_Click);
     connect(&RemoteDisplayPort_, &RemoteDisplayPort::problem, this, &MainForm::showMessage);
+    viewCommands_ = std::make_unique<ViewCommands>(state_, *this);
+    ViewCommands* const view = viewCommands_.get();
+    connect(ui_->ViewResults, &QAction::triggered, view, &ViewCommands::ViewResults_Click);
+    connect(ui_->ViewStartlist, &QAction::triggered, view, &ViewCommands::ViewStartlist_Click);
+    connect(ui_->ToolsJudgeAnalysis, &QAction::triggered, view,
+            &ViewCommands::ToolsJudgeAnalysis_Click);
+    connect(ui_->EditStartorder, &QAction::triggered, view, &ViewCommands::EditStartorder_Click);
+    connect(ui_->FileExportResults, &QAction::triggered, view,
+            &ViewCommands::FileExportResults_Click);
     QAction* const recent[] = {ui_->File1, ui_->File2, ui_->File3, ui_->File4, ui_->File5};
     for (int k = 0; k < MaxRecentFiles; ++k)
         connect(recent[k], &QAction::triggered, this, [this, k] { RecentFile_Click(k); });

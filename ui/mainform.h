@@ -23,6 +23,7 @@ class HelpForm;
 class ScheduleForm;
 class ScoresForm;
 class SelectForm;
+class ViewCommands;
 
 // The start window: the menus through which everything is reached and the status line with
 // the open competition's path, the result method, the language file and a progress bar.
@@ -99,6 +100,7 @@ class MainForm final : public QMainWindow {
     std::unique_ptr<CompetitionForm> competitionForm_;
     std::unique_ptr<ScheduleForm> scheduleForm_;
     RemoteDisplayPort RemoteDisplayPort_;
+    std::unique_ptr<ViewCommands> viewCommands_;
 };
 
 } // namespace veltra

@@ -33,13 +33,8 @@ TEST(ResultsView, ListsPilotsByPlaceThenTeamsByteForByte) {
     EXPECT_EQ(toAnsi(text), readBytes(testData("results_view.txt")));
     EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75, 100}));
 
-    const QStringList lines = linesOf(text);
     // Bjørn and Per share the second place: the one later in the pilot table comes first.
-    EXPECT_TRUE(lines.at(7).startsWith(QStringLiteral(" 2   7 Per Olsen")));
-    EXPECT_TRUE(lines.at(8).startsWith(QString::fromUtf8(" 2   1 Bjørn Åsøy")));
-    // Columns: 29 for the pilot, 14 per round, 8 for the total and 8 for the normalised total.
-    EXPECT_EQ(lines.at(4).size(), 29 + 3 * 14 + 8 + 8);
-    EXPECT_EQ(lines.at(5), QString(lines.at(4).size(), u'-'));
+    EXPECT_TRUE(linesOf(text).at(7).startsWith(QStringLiteral(" 2   7 Per Olsen")));
 }
 
 TEST(ResultsView, EndsAfterThePilotsWithoutTeamsAndCountsASinglePilotAsDone) {
@@ -88,17 +83,8 @@ TEST(StartListView, RotatesTheStartOrderToTheRoundsFirstPilotByteForByte) {
 
     const QString round2 = StartListViewText(contest, texts, kCaption, 0, 2);
     EXPECT_EQ(toAnsi(round2), readBytes(testData("startlist_round2.txt")));
-    const QStringList lines = linesOf(round2);
-    EXPECT_EQ(lines.at(4), QString(120, u'-'));
-    for (int row = 5; row < 15; ++row)
-        EXPECT_GE(lines.at(row).size(), 125) << row;
     // Round 2 of 10 pilots and 5 rounds starts with the third pilot and wraps around.
-    EXPECT_TRUE(lines.at(5).startsWith(QStringLiteral(" 1   3 Navn ")));
-    EXPECT_TRUE(lines.at(13).startsWith(QString::fromUtf8(" 9   1 Bjørn Åsøy")));
-
-    const QStringList round1 = linesOf(StartListViewText(contest, texts, kCaption, 0, 1));
-    EXPECT_TRUE(round1.at(5).startsWith(QString::fromUtf8(" 1   1 Bjørn Åsøy")));
-    EXPECT_TRUE(round1.at(5).contains(QStringLiteral(" 35.010   Tønsberg")));
+    EXPECT_TRUE(linesOf(round2).at(13).startsWith(QString::fromUtf8(" 9   1 Bjørn Åsøy")));
 
     const QStringList channels = linesOf(StartListViewText(contest, texts, kCaption, 1, 1));
     EXPECT_TRUE(

@@ -1,0 +1,32 @@
+#include "ui/startorderdraw.h"
+
+#include "core/contestfiles.h"
+
+#include <QMessageBox>
+
+namespace veltra {
+namespace {
+
+bool confirmed(const AppState& state, QWidget& parent) {
+    if (state.contest.PilotCount < MinPilotsToDraw) {
+        QMessageBox::warning(&parent, QString::fromLatin1(ProgramName),
+                             state.texts.get(QStringLiteral("TOO_FEW_TO_DRAW_STARTORDER_WARNING")));
+        return false;
+    }
+    return QMessageBox::question(&parent, QString::fromLatin1(ProgramName),
+                                 state.texts.get(QStringLiteral("DRAW_STARTORDER_CONFIRM_MESSAGE")),
+                                 QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+} // namespace
+
+void EditStartorder(AppState& state, QWidget& parent, RandomSource& random) {
+    if (confirmed(state, parent))
+        DrawStartOrder(state.contest, random);
+    const Status saved = SaveContest(state.contest, state.work, state.texts);
+    if (!saved)
+        QMessageBox::critical(&parent, QString::fromLatin1(ProgramName), saved.message);
+}
+
+} // namespace veltra
