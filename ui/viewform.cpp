@@ -100,7 +100,7 @@ void ViewForm::layOut() {
     for (QWidget* control :
          {static_cast<QWidget*>(ui_->Return), static_cast<QWidget*>(ui_->VariableLabel),
           static_cast<QWidget*>(ui_->VariableText), static_cast<QWidget*>(ui_->Variable)}) {
-        control->move(x, row);
+        control->move(x, row + (buttonHeight - control->height()) / 2);
         x += control->width() + buttonHeight / 2;
     }
 }
