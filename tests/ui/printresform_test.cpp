@@ -102,7 +102,7 @@ TEST_F(ResultOptionsDialog, OffersTheContestsRoundsFromTheCurrentRoundAndDropsOn
     EXPECT_TRUE(form->dropLowest());
 }
 
-TEST_F(ResultOptionsDialog, CancelEscapeAndTheTitleBarAllMarkTheCopiesAsCancelled) {
+TEST_F(ResultOptionsDialog, CancelEscapeAndTheCloseBoxMarkTheCopiesCancelledEvenWithoutRounds) {
     run(false, [&] { QTest::mouseClick(cancel, Qt::LeftButton); });
     EXPECT_EQ(form->copies(), PrintResForm::Cancelled);
     EXPECT_FALSE(form->isVisible());
@@ -110,21 +110,14 @@ TEST_F(ResultOptionsDialog, CancelEscapeAndTheTitleBarAllMarkTheCopiesAsCancelle
     run(false, [&] { QTest::keyClick(form.get(), Qt::Key_Escape); });
     EXPECT_EQ(form->copies(), PrintResForm::Cancelled);
 
+    // A competition without rounds still counts one, with nothing to drop.
+    state.contest.Rounds = 0;
+    state.work.CurrentRound = 1;
     run(true, [&] {
         EXPECT_EQ(copies->value(), 1);
+        EXPECT_EQ(rounds->maximum(), 1);
+        EXPECT_FALSE(dropLow->isEnabled());
         form->close();
     });
     EXPECT_EQ(form->copies(), PrintResForm::Cancelled);
-}
-
-TEST_F(ResultOptionsDialog, ACompetitionWithoutRoundsStillCountsOneRound) {
-    state.contest.Rounds = 0;
-    state.work.CurrentRound = 1;
-    run(false, [&] {
-        EXPECT_EQ(rounds->maximum(), 1);
-        EXPECT_FALSE(dropLow->isEnabled());
-        QTest::mouseClick(ok, Qt::LeftButton);
-    });
-    EXPECT_EQ(form->rounds(), 1);
-    EXPECT_FALSE(form->dropLowest());
 }
