@@ -54,6 +54,7 @@ template <typename T> T& child(QWidget& window, const char* name) {
 }
 
 void clickRow(QListWidget& list, int row) {
+    list.doItemsLayout(); // a dialog just shown may not have placed its lines yet
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                       list.visualItemRect(list.item(row)).center());
 }

@@ -24,6 +24,7 @@ inline void click(QWidget& window, const char* button) {
 }
 
 inline void clickRow(QListWidget& list, int row) {
+    list.doItemsLayout(); // a dialog just shown may not have placed its lines yet
     const QPoint centre = list.visualItemRect(list.item(row)).center();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
 }
