@@ -193,8 +193,10 @@ CompetitionForm& MainForm::competitionForm() {
     });
     connect(competitionForm_.get(), &CompetitionForm::resultMethodReset, this,
             [this] { ui_->ResultMethod->setText(QStringLiteral("Std")); });
-    connect(competitionForm_.get(), &CompetitionForm::contestFileNamed, this,
-            [this] { showFooter(QDir::toNativeSeparators(state_.work.contestPath())); });
+    connect(competitionForm_.get(), &CompetitionForm::contestFileNamed, this, [this] {
+        showFooter(QDir::toNativeSeparators(state_.work.contestPath()));
+        ContestSelected(1);
+    });
     return *competitionForm_;
 }
 
@@ -277,8 +279,13 @@ void MainForm::FileNew_Click() {
     state_.contest.TeamCount = 0;
     state_.work.EditMode = 0;
     state_.work.NewContestPending = 1;
+    // Until the editor names the new competition's file, no command may store into the
+    // previous competition's files: the scores, the draw and the editor would overwrite them
+    // with the new, empty competition.
+    state_.work.ContestFile.clear();
+    ContestSelected(0);
+    showFooter(state_.texts.get(QStringLiteral("NO_COMPETITION_SELECTED")));
     competitionForm().showWithoutWaiting();
-    ContestSelected(1);
 }
 
 void MainForm::FileClose_Click() {

@@ -249,7 +249,10 @@ TEST_F(Main, RecentItemsOpenWithoutTouchingTheSettingsAndAMissingFileIsReported)
     EXPECT_EQ(state->work.NewContestPending, 0);
     EXPECT_TRUE(form->competitionForm().isVisible());
     EXPECT_EQ(form->competitionForm().windowTitle(), QStringLiteral("Ny konkurranse"));
-    EXPECT_TRUE(form->menuCommand(QStringLiteral("FileClose"))->isEnabled());
+    // Until the new competition is saved nothing may store into the previous one's files.
+    EXPECT_TRUE(state->work.ContestFile.isEmpty());
+    for (const char* command : {"EditScores", "EditStartorder", "EditCompetition", "FileClose"})
+        EXPECT_FALSE(form->menuCommand(QString::fromLatin1(command))->isEnabled()) << command;
     form->competitionForm().hide();
 }
 
