@@ -193,9 +193,14 @@ CompetitionForm& MainForm::competitionForm() {
     });
     connect(competitionForm_.get(), &CompetitionForm::resultMethodReset, this,
             [this] { ui_->ResultMethod->setText(QStringLiteral("Std")); });
+    // A new competition joins the recent-files list as soon as its file exists, so the next
+    // start finds it there like one chosen through the file dialog.
     connect(competitionForm_.get(), &CompetitionForm::contestFileNamed, this, [this] {
         showFooter(QDir::toNativeSeparators(state_.work.contestPath()));
         ContestSelected(1);
+        UpdateQuickSelection(state_.settings, state_.work.ContestFile, state_.work.ContestDir);
+        UpdateFilemenu();
+        SaveConfigFile();
     });
     return *competitionForm_;
 }

@@ -1,0 +1,294 @@
+// A whole contest as a director runs it, through the real windows with keys and mouse clicks:
+// a new schedule, a new competition with judges, pilots and a team, the start-order draw,
+// marks for two rounds, the results viewed and exported, the display board asking over a
+// serial line, quit, and a restart that reopens the contest and shows the same results.
+#include "scoring/results.h"
+#include "scoring/scorefiles.h"
+#include "support/ptypair.h"
+#include "support/testsupport.h"
+#include "ui/mainform.h"
+#include "ui/windowdriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSerialPort>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+using namespace veltra;
+
+namespace {
+
+// Alt and the menu's access key, then the item's keys (a submenu's item after its own key).
+void menu(MainForm& main, Qt::Key menuKey, std::initializer_list<Qt::Key> itemKeys) {
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, menuKey, Qt::AltModifier);
+    for (Qt::Key key : itemKeys) {
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        QTest::keyClick(popup, key);
+    }
+    while (QWidget* open = QApplication::activePopupWidget())
+        open->close();
+}
+
+// Key by key, Norwegian letters included, as a keyboard with those keys types them.
+void type(QWidget& window, const char* box, const QString& text) {
+    auto& edit = control<QLineEdit>(window, box);
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    for (QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(&edit, static_cast<char>(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void spinTo(QWidget& window, const char* spin, int value) {
+    auto& box = control<QSpinBox>(window, spin);
+    while (box.value() < value)
+        QTest::keyClick(&box, Qt::Key_Up);
+    while (box.value() > value)
+        QTest::keyClick(&box, Qt::Key_Down);
+}
+
+struct PilotEntry {
+    const char* name;
+    const char* club;
+    const char* channel;
+};
+const PilotEntry kPilots[] = {{"Bjørn Æsøy", "Tønsberg MFK", "35.010"},
+                              {"Kåre Ås", "Bærum MFK", "35.010"},
+                              {"Åse Lie", "Tønsberg MFK", "35.030"},
+                              {"Per Olsen", "Ørland MFK", "35.050"}};
+const char* kJudges[] = {"Hans Müller", "Karin Sæther", "Jon Tveit"};
+const char* kManeuvers[][2] = {{"Loop", "2"}, {"Rull", "3"}, {"Landing", "1"}};
+
+class WholeContest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid() && cups.isValid());
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VELTRA_SOURCE_DIR "/resources/program/English.lng"),
+                                home.filePath(QStringLiteral("English.lng"))));
+        ASSERT_TRUE(writeBytes(home.filePath(QStringLiteral("Veltra.ini")),
+                               "LANGUAGE_FILE,English.lng\r\n"));
+    }
+
+    std::unique_ptr<MainForm> start(AppState& state) {
+        state.work.ProgramDir = home.path();
+        auto main = std::make_unique<MainForm>(state);
+        main->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+        return main;
+    }
+
+    QTemporaryDir home;
+    QTemporaryDir cups;
+};
+
+void makeSchedule(MainForm& main) {
+    whenModal([](QWidget& library) {
+        whenModal([](QWidget& naming) {
+            whenModal([](QWidget& editor) {
+                for (const auto& maneuver : kManeuvers) {
+                    whenModal([&maneuver](QWidget& dialog) {
+                        type(dialog, "ManeuverName", QString::fromUtf8(maneuver[0]));
+                        spinTo(dialog, "ManeuverKFact", QString::fromLatin1(maneuver[1]).toInt());
+                        click(dialog, "ManeuverOK");
+                    });
+                    click(editor, "EditSchedAdd");
+                }
+                spinTo(editor, "Competitortime", 8);
+                click(editor, "EditSchedOK");
+            });
+            type(naming, "ScheduleName", QStringLiteral("Klubb"));
+            click(naming, "NewSchedOK");
+        });
+        click(library, "ScheduleAdd");
+        click(library, "ScheduleReturn");
+    });
+    menu(main, Qt::Key_E, {Qt::Key_F});
+}
+
+void makeCompetition(MainForm& main) {
+    menu(main, Qt::Key_F, {Qt::Key_N});
+    QWidget& editor = *main.findChild<QWidget*>(QStringLiteral("CompetitionForm"));
+    ASSERT_TRUE(editor.isVisible());
+    type(editor, "CompetitionName", QString::fromUtf8("Vårcup"));
+    type(editor, "CompetitionDate", QStringLiteral("16.05.2026"));
+    type(editor, "CompetitionLocation", QStringLiteral("Jarlsberg"));
+    clickRow(control<QListWidget>(editor, "ScheduleList"), 0);
+    for (const char* judge : kJudges) {
+        whenModal([judge](QWidget& dialog) {
+            type(dialog, "JudgeName", QString::fromUtf8(judge));
+            type(dialog, "JudgeNation", QStringLiteral("NOR"));
+            click(dialog, "JudgeOK");
+        });
+        click(editor, "AddJudge");
+    }
+    for (const PilotEntry& pilot : kPilots) {
+        whenModal([&pilot](QWidget& dialog) {
+            type(dialog, "PilotName", QString::fromUtf8(pilot.name));
+            type(dialog, "PilotClub", QString::fromUtf8(pilot.club));
+            type(dialog, "PilotChannel", QString::fromLatin1(pilot.channel));
+            click(dialog, "PilotOK");
+        });
+        click(editor, "AddPilot");
+    }
+    // A team of the first and third pilot.
+    whenModal([](QWidget& teams) {
+        whenModal([](QWidget& team) {
+            type(team, "TeamName", QString::fromUtf8("Tønsberg"));
+            for (int row : {0, 2}) {
+                whenModal([row](QWidget& select) {
+                    clickRow(control<QListWidget>(select, "SelectList"), row);
+                    click(select, "SelectOK");
+                });
+                click(team, "AddPilot");
+            }
+            click(team, "TeamOK");
+        });
+        click(teams, "AddTeam");
+        click(teams, "TeamsOK");
+    });
+    click(editor, "DefineTeams");
+    whenModal([](QWidget& files) {
+        type(files, "txtFilename", QStringLiteral("cup.cnt"));
+        click(files, "cmdOK");
+    });
+    click(editor, "CompetitionOK");
+    EXPECT_FALSE(editor.isVisible());
+}
+
+// Marks typed judge by judge down each column, with a bonus set by the spin's arrow keys.
+void typeRound(QWidget& scores, int round, const QList<QByteArray>& marksPerPilot,
+               const QList<int>& bonuses) {
+    auto& grid = control<QTableWidget>(scores, "ResultGrid");
+    spinTo(scores, "RoundChange", round);
+    for (int p = 0; p < marksPerPilot.size(); ++p) {
+        QTest::keyClicks(&grid, QString::fromLatin1(marksPerPilot[p]));
+        spinTo(scores, "ScoresBonus", bonuses[p]);
+        click(scores, "ScoresNext");
+    }
+}
+
+QString resultsText(MainForm& main, int rounds) {
+    whenModal([rounds](QWidget& options) {
+        spinTo(options, "Rounds", rounds);
+        click(options, "ConfirmOK");
+    });
+    menu(main, Qt::Key_V, {Qt::Key_R});
+    QWidget* view = main.findChild<QWidget*>(QStringLiteral("ViewForm"));
+    if (!view)
+        return {};
+    const QString text = control<QPlainTextEdit>(*view, "ViewArea").toPlainText();
+    click(*view, "Return");
+    return text;
+}
+
+} // namespace
+
+TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
+    if (PtyPair::socat().isEmpty())
+        GTEST_SKIP() << kNoSocat;
+    PtyPair line;
+    ASSERT_TRUE(line.start(cups.path()));
+    qputenv("VELTRA_COM3", line.programEnd.toUtf8());
+
+    QString results;
+    {
+        AppState state;
+        state.work.ContestDir = cups.path() + u'/';
+        auto main = start(state);
+        makeSchedule(*main);
+        EXPECT_EQ(readBytes(home.filePath(QStringLiteral("Klubb.sch"))),
+                  "TOTALTIME, 8\r\n#, Maneuvre                     ,K\r\n"
+                  "MAN, 01, Loop, 2\r\nMAN, 02, Rull, 3\r\nMAN, 03, Landing, 1\r\n");
+        makeCompetition(*main);
+        const QString contestFile = cups.filePath(QStringLiteral("cup.cnt"));
+        ASSERT_TRUE(QFile::exists(contestFile));
+        EXPECT_EQ(state.contest.PilotCount, 4);
+        EXPECT_EQ(state.contest.JudgeCount, 3);
+        EXPECT_EQ(state.contest.TeamCount, 1);
+
+        // The draw keeps the two pilots on 35.010 apart where its repair looks (the last pair
+        // is not examined) and writes the file.
+        QString question;
+        answerMessage(&question);
+        menu(*main, Qt::Key_E, {Qt::Key_D});
+        EXPECT_FALSE(question.isEmpty());
+        for (int k = 0; k + 2 < 4; ++k)
+            EXPECT_NE(state.contest.Pilots[k].Channel, state.contest.Pilots[k + 1].Channel) << k;
+        EXPECT_TRUE(readBytes(contestFile).contains(QByteArray("PILOT,001,001,")));
+
+        whenModal([](QWidget& scores) {
+            typeRound(scores, 1, {"987876998", "555666777", "xxx999888", "444555666"},
+                      {3, 0, -2, 0});
+            typeRound(scores, 2, {"888888888", "666777666", "999999999", "555555555"},
+                      {0, -5, 1, 0});
+            click(scores, "ScoresOK");
+        });
+        menu(*main, Qt::Key_E, {Qt::Key_S});
+        EXPECT_TRUE(QFile::exists(ResultsFilePath(state.contest, state.work)));
+
+        results = resultsText(*main, 2);
+        ASSERT_FALSE(results.isEmpty());
+        for (const PilotEntry& pilot : kPilots)
+            EXPECT_TRUE(results.contains(QString::fromUtf8(pilot.name))) << pilot.name;
+        EXPECT_TRUE(results.contains(QString::fromUtf8("Tønsberg")));
+
+        // The results export beside the competition file.
+        whenModal([](QWidget& options) {
+            spinTo(options, "Rounds", 2);
+            click(options, "ConfirmOK");
+        });
+        menu(*main, Qt::Key_F, {Qt::Key_E, Qt::Key_R});
+        const QByteArray exported =
+            readBytes(cups.filePath(QString::fromUtf8("Vårcup results.txt")));
+        EXPECT_TRUE(exported.contains("\xc5se Lie")) << exported.toStdString();
+
+        // The display board on serial port 3.
+        whenModal([](QWidget& dialog) {
+            auto& connect = control<QAbstractButton>(dialog, "RemoteConnect");
+            if (!connect.isChecked())
+                QTest::mouseClick(&connect, Qt::LeftButton, {}, QPoint(4, connect.height() / 2));
+            spinTo(dialog, "ComportNum", 3);
+            click(dialog, "ConfigRemoteDisplayOK");
+        });
+        menu(*main, Qt::Key_C, {Qt::Key_E});
+        QSerialPort board(line.boardEnd);
+        ASSERT_TRUE(board.open(QIODevice::ReadWrite));
+        board.write("VRD_Update\r");
+        ASSERT_TRUE(board.waitForBytesWritten(2000));
+        QByteArray answer;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                answer += board.readAll();
+                return answer.count('\r') >= 5;
+            },
+            5000));
+        EXPECT_TRUE(answer.startsWith(QByteArray("V\xe5rcup,4\r"))) << answer.toStdString();
+        const QString first = QString::number(state.contest.Pilots[0].RoundScore[0]);
+        EXPECT_TRUE(answer.contains(first.toLatin1())) << answer.toStdString();
+
+        menu(*main, Qt::Key_F, {Qt::Key_Q});
+    }
+
+    // A new run reopens the contest from the recent-files menu and shows the same results.
+    AppState state;
+    auto main = start(state);
+    menu(*main, Qt::Key_F, {Qt::Key_1});
+    EXPECT_EQ(state.work.ContestFile, "cup.cnt");
+    EXPECT_EQ(resultsText(*main, 2), results);
+    qunsetenv("VELTRA_COM3");
+}
