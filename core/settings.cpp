@@ -25,6 +25,11 @@ const QString kConnect = QStringLiteral("CONNNECT_TO_REMOTE_DISPLAY");
 const QString kComport = QStringLiteral("COMPORT_TO_REMOTE_DISPLAY");
 const QString kBaudrate = QStringLiteral("BAUDRATE_TO_REMOTE_DISPLAY");
 const QString kFrequencyMode = QStringLiteral("FREQUENCY_DISPLAY_MODE");
+// Later keys follow the others at the end of the file, so that an older reader, which skips
+// keys it does not know, still reads every setting it knows.
+const QString kPrintDestination = QStringLiteral("PRINT_DESTINATION");
+const QString kPdfFolder = QStringLiteral("PDF_FOLDER");
+const QString kPrintPreview = QStringLiteral("PRINT_PREVIEW");
 
 // The entry number 1 to 5 of a recent-file key with the given stem, or 0.
 int recentEntry(const QString& key, const QString& stem) {
@@ -38,7 +43,8 @@ bool isSettingsKey(const QString& key) {
     return key == kLanguageFile || key == kPrinterType || key == kPrintResolution ||
            key == kFilesInFilemenu || recentEntry(key, kFileName) > 0 ||
            recentEntry(key, kFileLocation) > 0 || key == kConnect || key == kComport ||
-           key == kBaudrate || key == kFrequencyMode;
+           key == kBaudrate || key == kFrequencyMode || key == kPrintDestination ||
+           key == kPdfFolder || key == kPrintPreview;
 }
 
 class ValueReader {
@@ -88,10 +94,6 @@ void appendLine(QString& out, const QString& line) {
     out += QLatin1String(kLineEnd);
 }
 
-bool storable(const QString& text) {
-    return !text.contains(u',') && !text.contains(u'\r') && !text.contains(u'\n');
-}
-
 } // namespace
 
 QString ReadSettingsBytes(const QByteArray& bytes, Settings& s) {
@@ -118,6 +120,12 @@ QString ReadSettingsBytes(const QByteArray& bytes, Settings& s) {
             s.BaudrateToRemoteDisplay = values.real(record);
         } else if (key == kFrequencyMode) {
             s.FrequencyDisplayMode = values.integer(record);
+        } else if (key == kPrintDestination) {
+            s.PrintDestination = values.integer(record);
+        } else if (key == kPdfFolder) {
+            s.PdfFolder = ValueReader::text(record);
+        } else if (key == kPrintPreview) {
+            s.PrintPreview = values.integer(record);
         }
     }
     return values.faults();
@@ -159,6 +167,10 @@ QByteArray SettingsFileBytes(const Settings& s) {
     appendLine(out, QString());
     appendLine(out, kFrequencyMode + u',' + FormatNumber(s.FrequencyDisplayMode, u"0"));
     appendLine(out, QString());
+    appendLine(out, kPrintDestination + u',' + FormatNumber(s.PrintDestination, u"0"));
+    // An empty folder reads back as empty because a known key follows it.
+    appendLine(out, kPdfFolder + u',' + s.PdfFolder);
+    appendLine(out, kPrintPreview + u',' + FormatNumber(s.PrintPreview, u"0"));
     return toAnsi(out);
 }
 
@@ -167,8 +179,13 @@ Status SaveConfigFile(const QString& configFile, const QString& programDir,
     return SaveFileAtomically(settingsPath(configFile, programDir), SettingsFileBytes(settings));
 }
 
+bool SettingsCanHold(const QString& text) {
+    return !text.contains(u',') && !text.contains(u'\r') && !text.contains(u'\n') &&
+           fromAnsi(toAnsi(text)) == text;
+}
+
 void UpdateQuickSelection(Settings& s, const QString& contestFile, const QString& contestDir) {
-    if (!storable(contestFile) || !storable(contestDir))
+    if (!SettingsCanHold(contestFile) || !SettingsCanHold(contestDir))
         return;
     const int count = std::clamp(s.FilesInFilemenu, 0, MaxRecentFiles);
     for (int k = 0; k < count; ++k) {

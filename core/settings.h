@@ -29,6 +29,11 @@ struct Settings {
     int ComportToRemoteDisplay = 0;
     double BaudrateToRemoteDisplay = 0.0;
     int FrequencyDisplayMode = 0; // 0 frequency "00.000", 1 channel number "00"
+    // Where reports go and whether the user sees them first: a field without a printer
+    // writes PDF files instead.
+    int PrintDestination = 0; // 0 the system printer, 1 PDF files in PdfFolder
+    QString PdfFolder;
+    int PrintPreview = 0; // 1 shows a preview before printing
 };
 
 // Reads the settings file `configFile` of the program folder into `settings`. A missing file is
@@ -45,9 +50,13 @@ QByteArray SettingsFileBytes(const Settings& settings);
 // Reads the records of a settings file; the result is empty or names every faulty value.
 QString ReadSettingsBytes(const QByteArray& bytes, Settings& settings);
 
+// Whether the settings file can hold the text as a value and give it back unchanged: no comma
+// or line break, and only characters of its 8-bit code page.
+bool SettingsCanHold(const QString& text);
+
 // Adds a newly chosen competition to the recent-files list: one already listed keeps its
 // place, a sixth one pushes out the oldest. A name or folder that the settings file cannot
-// hold (a comma or a line break in it) is not listed.
+// hold is not listed.
 void UpdateQuickSelection(Settings& settings, const QString& contestFile,
                           const QString& contestDir);
 

@@ -42,10 +42,40 @@ TEST(Settings, SettingsFileRoundTripsByteForByteWithEmptyValuesInIt) {
     EXPECT_EQ(s.ComportToRemoteDisplay, 2);
     EXPECT_EQ(s.BaudrateToRemoteDisplay, 9600.0);
     EXPECT_EQ(s.FrequencyDisplayMode, 1);
+    EXPECT_EQ(s.PrintDestination, 1);
+    EXPECT_EQ(s.PdfFolder, QString::fromUtf8("/home/leder/Utskrifter/Vårcupen"));
+    EXPECT_EQ(s.PrintPreview, 1);
 
     EXPECT_EQ(SettingsFileBytes(s), original);
     ASSERT_TRUE(SaveConfigFile(QStringLiteral("copy.ini"), dir.path(), s));
     EXPECT_EQ(readBytes(dir.path() + QStringLiteral("/copy.ini")), original);
+}
+
+TEST(Settings, AnOlderFileGainsThePrintOutputLinesAtItsEndAndAnEmptyFolderReadsBack) {
+    const QByteArray current = readBytes(testData("Veltra.ini"));
+    const qsizetype added = current.indexOf("PRINT_DESTINATION,");
+    ASSERT_GT(added, 0);
+    const QByteArray older = current.left(added);
+
+    Settings s;
+    EXPECT_TRUE(ReadSettingsBytes(older, s).isEmpty());
+    EXPECT_EQ(s.PrintDestination, 0);
+    EXPECT_EQ(s.PrintPreview, 0);
+    EXPECT_EQ(s.FrequencyDisplayMode, 1);
+    const QByteArray rewritten = SettingsFileBytes(s);
+    EXPECT_EQ(rewritten, older + "PRINT_DESTINATION,0\r\nPDF_FOLDER,\r\nPRINT_PREVIEW,0\r\n");
+
+    // The empty folder must not take the key after it as its value.
+    Settings back;
+    back.PrintPreview = 1;
+    EXPECT_TRUE(ReadSettingsBytes(rewritten, back).isEmpty());
+    EXPECT_TRUE(back.PdfFolder.isEmpty());
+    EXPECT_EQ(back.PrintPreview, 0);
+    EXPECT_EQ(SettingsFileBytes(back), rewritten);
+
+    EXPECT_TRUE(SettingsCanHold(QString::fromUtf8("/home/leder/Utskrifter/Vårcupen")));
+    EXPECT_FALSE(SettingsCanHold(QStringLiteral("/cups/2026, spring")));
+    EXPECT_FALSE(SettingsCanHold(QString::fromUtf8("/home/łukasz/pdf")));
 }
 
 TEST(Settings, FirstStartCreatesAnEmptyFileAndAFailedSaveIsReported) {
