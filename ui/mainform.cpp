@@ -11,6 +11,7 @@
 #include "ui/fileselectform.h"
 #include "ui/formsupport.h"
 #include "ui/helpform.h"
+#include "ui/printcommands.h"
 #include "ui/scheduleform.h"
 #include "ui/scoresform.h"
 #include "ui/selectform.h"
@@ -115,6 +116,16 @@ void MainForm::connectMenus() {
     connect(ui_->EditStartorder, &QAction::triggered, view, &ViewCommands::EditStartorder_Click);
     connect(ui_->FileExportResults, &QAction::triggered, view,
             &ViewCommands::FileExportResults_Click);
+    printCommands_ = std::make_unique<PrintCommands>(state_, *this);
+    PrintCommands* const print = printCommands_.get();
+    connect(ui_->PrintCompetitors, &QAction::triggered, print,
+            &PrintCommands::PrintCompetitors_Click);
+    connect(ui_->PrintJudges, &QAction::triggered, print, &PrintCommands::PrintJudges_Click);
+    connect(ui_->PrintStartList, &QAction::triggered, print, &PrintCommands::PrintStartList_Click);
+    connect(ui_->PrintScoresheets, &QAction::triggered, print,
+            &PrintCommands::PrintScoresheets_Click);
+    connect(ui_->ConfigurePrinting, &QAction::triggered, print,
+            &PrintCommands::ConfigurePrinting_Click);
     QAction* const recent[] = {ui_->File1, ui_->File2, ui_->File3, ui_->File4, ui_->File5};
     for (int k = 0; k < MaxRecentFiles; ++k)
         connect(recent[k], &QAction::triggered, this, [this, k] { RecentFile_Click(k); });
@@ -305,8 +316,11 @@ void MainForm::FileExit_Click() {
 }
 
 void MainForm::EditScores_Click() {
-    if (!scoresForm_)
+    if (!scoresForm_) {
         scoresForm_ = std::make_unique<ScoresForm>(state_, this);
+        scoresForm_->setRoundPrinter(
+            [this](const RoundMarks& marks) { printCommands_->PrintScores(marks); });
+    }
     scoresForm_->exec();
 }
 

@@ -20,6 +20,7 @@ class ConfigGeneralForm;
 class ConfigRemoteDisplayForm;
 class FileSelectForm;
 class HelpForm;
+class PrintCommands;
 class ScheduleForm;
 class ScoresForm;
 class SelectForm;
@@ -99,6 +100,7 @@ class MainForm final : public QMainWindow {
     std::unique_ptr<AboutForm> aboutForm_;
     std::unique_ptr<CompetitionForm> competitionForm_;
     std::unique_ptr<ScheduleForm> scheduleForm_;
+    std::unique_ptr<PrintCommands> printCommands_;
     RemoteDisplayPort RemoteDisplayPort_;
     std::unique_ptr<ViewCommands> viewCommands_;
 };

@@ -1,0 +1,236 @@
+#include "ui/printcommands.h"
+
+#include "reports/competitorlists.h"
+#include "reports/reportframe.h"
+#include "reports/roundscoreprint.h"
+#include "reports/scoresheets.h"
+#include "reports/startlist.h"
+#include "ui/configprintingform.h"
+#include "ui/mainform.h"
+#include "ui/printcompform.h"
+#include "ui/printpreviewform.h"
+#include "ui/printstartform.h"
+#include "ui/scoresheetconfirmform.h"
+#include "ui/selectform.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPrinter>
+
+namespace veltra {
+namespace {
+
+constexpr int PdfDestination = 1;
+
+// The hourglass while a report is drawn; the user interface waits for it.
+class BusyCursor {
+  public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// Without a printer Qt would quietly write a PDF file of no name instead.
+bool SystemPrinterReady() {
+    const QPrinter printer;
+    return printer.outputFormat() == QPrinter::NativeFormat;
+}
+
+} // namespace
+
+PrintCommands::PrintCommands(AppState& state, MainForm& mainForm)
+    : state_(state), mainForm_(mainForm) {}
+
+PrintCommands::~PrintCommands() = default;
+
+ConfigPrintingForm& PrintCommands::configPrintingForm() {
+    if (!configPrintingForm_) {
+        configPrintingForm_ =
+            std::make_unique<ConfigPrintingForm>(state_.settings, state_.texts, mainForm_);
+    }
+    return *configPrintingForm_;
+}
+
+PrintCompForm& PrintCommands::printCompForm() {
+    if (!printCompForm_)
+        printCompForm_ = std::make_unique<PrintCompForm>(state_.texts, mainForm_);
+    return *printCompForm_;
+}
+
+PrintStartForm& PrintCommands::printStartForm() {
+    if (!printStartForm_) {
+        printStartForm_ = std::make_unique<PrintStartForm>(state_.contest, state_.texts, mainForm_);
+    }
+    return *printStartForm_;
+}
+
+ScoreSheetConfirmForm& PrintCommands::scoreSheetConfirmForm() {
+    if (!scoreSheetConfirmForm_) {
+        scoreSheetConfirmForm_ =
+            std::make_unique<ScoreSheetConfirmForm>(state_.contest, state_.texts, mainForm_);
+    }
+    return *scoreSheetConfirmForm_;
+}
+
+PrintPreviewForm& PrintCommands::printPreviewForm() {
+    if (!printPreviewForm_)
+        printPreviewForm_ = std::make_unique<PrintPreviewForm>(state_.texts, mainForm_);
+    return *printPreviewForm_;
+}
+
+PrintSettings PrintCommands::printSettings() const {
+    PrintSettings settings = PrintSettingsFrom(state_.settings);
+    settings.caption = mainForm_.windowTitle();
+    settings.progress = [&main = mainForm_](int percent) { main.showProgress(percent); };
+    return settings;
+}
+
+void PrintCommands::PrintCompetitors_Click() {
+    printCompetitorList("PRINT_COMP_FORM_CAPTION", QStringLiteral("Pilot list"), true);
+}
+
+void PrintCommands::PrintJudges_Click() {
+    printCompetitorList("PRINT_JUDGE_FORM_CAPTION", QStringLiteral("Judge list"), false);
+}
+
+void PrintCommands::printCompetitorList(const char* captionKey, const QString& reportName,
+                                        bool pilots) {
+    PrintCompForm& form = printCompForm();
+    form.prepare(state_.texts.get(QString::fromLatin1(captionKey)), true);
+    form.exec();
+    const int copies = form.copies();
+    if (copies <= 0)
+        return;
+    const PrintSettings settings = printSettings();
+    send(reportName, [this, settings, copies, pilots](PrintTarget& target) {
+        if (pilots)
+            PrintPilotList(state_.contest, state_.texts, settings, copies, target);
+        else
+            PrintJudgeList(state_.contest, state_.texts, settings, copies, target);
+    });
+}
+
+void PrintCommands::PrintStartList_Click() {
+    PrintStartForm& form = printStartForm();
+    form.setWindowTitle(state_.texts.get(QStringLiteral("PRINT_START_FORM_CAPTION")));
+    form.exec();
+    const StartListOptions options = form.options();
+    if (options.copies <= 0)
+        return;
+    const PrintSettings settings = printSettings();
+    send(QStringLiteral("Start list"), [this, settings, options](PrintTarget& target) {
+        PrintStartList(state_.contest, state_.texts, settings, options, target);
+    });
+}
+
+// A sheet needs a judge and a pilot; closing the selection without one prints nothing.
+void PrintCommands::PrintScoresheets_Click() {
+    ScoreSheetConfirmForm& form = scoreSheetConfirmForm();
+    form.exec();
+    ScoreSheetOptions options;
+    options.choice = form.choice();
+    if (options.choice == ScoreSheetChoice::Cancelled)
+        return;
+    const Contest& contest = state_.contest;
+    if (ScoreSheetCount(contest, options.choice) == 0) {
+        mainForm_.showMessage(QStringLiteral("There are no score sheets to print: the "
+                                             "competition has no judges or no pilots."));
+        return;
+    }
+    QString reportName = options.choice == ScoreSheetChoice::OneSingleSheet
+                             ? QStringLiteral("Blank score sheet")
+                             : QStringLiteral("Score sheets");
+    const bool oneJudge = options.choice == ScoreSheetChoice::OneJudgeAllPilots;
+    if (oneJudge || options.choice == ScoreSheetChoice::AllJudgesOnePilot) {
+        SelectForm& select = mainForm_.selectForm();
+        select.setTag(oneJudge ? QStringLiteral("JUDGES") : QStringLiteral("PILOTS"));
+        select.exec();
+        const int index = select.listIndex();
+        if (index < 0)
+            return;
+        if (oneJudge) {
+            options.judge = index;
+            reportName += QStringLiteral(" - judge ") + contest.Judges[index].Name;
+        } else {
+            options.pilot = index;
+            reportName += QStringLiteral(" - pilot ") + contest.Pilots[index].Name;
+        }
+    }
+    const PrintSettings settings = printSettings();
+    send(reportName, [this, settings, options](PrintTarget& target) {
+        PrintScoreSheets(state_.contest, state_.texts, settings, options, target);
+    });
+}
+
+void PrintCommands::ConfigurePrinting_Click() {
+    if (configPrintingForm().exec() == QDialog::Accepted)
+        mainForm_.SaveConfigFile();
+}
+
+void PrintCommands::PrintScores(const RoundMarks& marks) {
+    const int pilot = state_.work.EditPilotIndex;
+    const int round = state_.work.CurrentRound;
+    if (pilot < 0 || pilot >= state_.contest.PilotCount)
+        return;
+    const PrintSettings settings = printSettings();
+    send(QStringLiteral("Round %1 - %2").arg(round).arg(state_.contest.Pilots[pilot].Name),
+         [this, settings, pilot, round, marks](PrintTarget& target) {
+             PrintRoundScores(state_.contest, state_.texts, settings, pilot, round, marks, target);
+         });
+}
+
+void PrintCommands::send(const QString& reportName, const Report& report) {
+    const Settings& chosen = state_.settings;
+    const bool toPdf = chosen.PrintDestination == PdfDestination;
+    if (toPdf && chosen.PdfFolder.isEmpty()) {
+        mainForm_.showMessage(QStringLiteral("No folder for the PDF files has been chosen. "
+                                             "Choose one under Configure, Printing."));
+        return;
+    }
+    if (!toPdf && !SystemPrinterReady()) {
+        mainForm_.showMessage(QStringLiteral("No printer is set up on this computer. Under "
+                                             "Configure, Printing the reports can be written "
+                                             "to PDF files instead."));
+        return;
+    }
+    if (chosen.PrintPreview == 1) {
+        Status drawn;
+        mainForm_.showProgress(0);
+        const bool confirmed = printPreviewForm().confirm(
+            reportName, toPdf ? QStringLiteral("&Write PDF") : QStringLiteral("&Print"), report,
+            drawn);
+        mainForm_.hideProgress();
+        if (!drawn)
+            mainForm_.showMessage(drawn.message);
+        if (!confirmed)
+            return;
+    }
+    mainForm_.showProgress(0);
+    if (toPdf) {
+        const QString path = PdfPath(chosen.PdfFolder, state_.contest.ContName, reportName);
+        Status written;
+        {
+            const BusyCursor busy;
+            written = PrintToPdf(path, state_.contest.ContName + QStringLiteral(" - ") + reportName,
+                                 report);
+        }
+        mainForm_.hideProgress();
+        mainForm_.showMessage(written ? QStringLiteral("The report was written to the file\n%1")
+                                            .arg(QDir::toNativeSeparators(path))
+                                      : written.message);
+        return;
+    }
+    Status printed;
+    {
+        const BusyCursor busy;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(reportName);
+        printed = PrintToPrinter(printer, report);
+    }
+    mainForm_.hideProgress();
+    if (!printed)
+        mainForm_.showMessage(printed.message);
+}
+
+} // namespace veltra

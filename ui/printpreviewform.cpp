@@ -1,0 +1,78 @@
+#include "ui/printpreviewform.h"
+
+#include "reports/pagedtarget.h"
+#include "ui/formsupport.h"
+#include "ui_printpreviewform.h"
+
+#include <QPrintPreviewWidget>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace veltra {
+
+PrintPreviewForm::PrintPreviewForm(const Texts& texts, QWidget& mainWindow)
+    : QDialog(&mainWindow), texts_(texts), mainWindow_(mainWindow),
+      ui_(std::make_unique<Ui::PrintPreviewForm>()) {
+    ui_->setupUi(this);
+    pages_ = new QPrintPreviewWidget(&printer_, ui_->PreviewArea);
+    pages_->setObjectName(QStringLiteral("PreviewPages"));
+    ui_->PreviewArea->layout()->addWidget(pages_);
+    connect(pages_, &QPrintPreviewWidget::paintRequested, this,
+            &PrintPreviewForm::PreviewPages_PaintRequested);
+    connect(pages_, &QPrintPreviewWidget::previewChanged, this, &PrintPreviewForm::showPageCount);
+    connect(ui_->PreviewZoomIn, &QPushButton::clicked, pages_, [this] { pages_->zoomIn(); });
+    connect(ui_->PreviewZoomOut, &QPushButton::clicked, pages_, [this] { pages_->zoomOut(); });
+    connect(ui_->PreviewFitWidth, &QPushButton::clicked, pages_, &QPrintPreviewWidget::fitToWidth);
+    connect(ui_->PreviewWholePage, &QPushButton::clicked, pages_, &QPrintPreviewWidget::fitInView);
+    connect(ui_->PreviewSend, &QPushButton::clicked, this, &PrintPreviewForm::accept);
+    connect(ui_->PreviewCancel, &QPushButton::clicked, this, &PrintPreviewForm::reject);
+    // Most of a portrait page at a glance on any screen.
+    if (const QScreen* screen = mainWindow.screen()) {
+        const int height = screen->availableGeometry().height() * 85 / 100;
+        resize(height * 9 / 10, height);
+    }
+    ApplyLanguageCaptions(*this, texts_);
+}
+
+PrintPreviewForm::~PrintPreviewForm() = default;
+
+bool PrintPreviewForm::confirm(const QString& caption, const QString& sendCaption,
+                               const Report& report, Status& status) {
+    setWindowTitle(caption);
+    ui_->PreviewSend->setText(sendCaption);
+    report_ = report;
+    drawn_ = Status::success();
+    pages_->updatePreview();
+    status = drawn_;
+    const bool send = drawn_ && exec() == QDialog::Accepted;
+    report_ = nullptr;
+    return send;
+}
+
+int PrintPreviewForm::pageCount() const {
+    return pages_->pageCount();
+}
+
+void PrintPreviewForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    ui_->PreviewCancel->setText(texts_.get(QStringLiteral("GENERAL_CANCEL")));
+    CentreOver(*this, mainWindow_);
+    ui_->PreviewSend->setFocus();
+}
+
+// Copies and sheets follow each other as pages, as they come out of the printer.
+void PrintPreviewForm::PreviewPages_PaintRequested(QPrinter* printer) {
+    PagedTarget target(*printer, PagedTarget::Jobs::Joined);
+    report_(target);
+    drawn_ = target.finish();
+}
+
+void PrintPreviewForm::showPageCount() {
+    const int count = pages_->pageCount();
+    ui_->PreviewPageCount->setText(count == 1 ? QStringLiteral("1 page")
+                                              : QStringLiteral("%1 pages").arg(count));
+}
+
+} // namespace veltra
