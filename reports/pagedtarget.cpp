@@ -60,12 +60,19 @@ double PagedTarget::deviceUnits(int millimetres) const {
 }
 
 // A4 in the document's orientation. A printer may refuse margins of 0, which does not matter:
-// positions count from the corner of the paper all the same.
+// positions count from the corner of the paper all the same. A printer also refuses any change
+// while it prints, as between the documents of a preview, so a page that already fits is then
+// left as it is.
 void PagedTarget::setUpPage() {
+    const QPageLayout::Orientation orientation = setup_.orientation == Orientation::Landscape
+                                                     ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait;
+    const QPageLayout current = device_.pageLayout();
+    if (painter_.isActive() && current.pageSize().id() == QPageSize::A4 &&
+        current.orientation() == orientation)
+        return;
     device_.setPageSize(QPageSize(QPageSize::A4));
-    device_.setPageOrientation(setup_.orientation == Orientation::Landscape
-                                   ? QPageLayout::Landscape
-                                   : QPageLayout::Portrait);
+    device_.setPageOrientation(orientation);
     device_.setPageMargins(QMarginsF());
 }
 
