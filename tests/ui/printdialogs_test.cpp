@@ -1,7 +1,9 @@
+#include "core/language.h"
 #include "core/settings.h"
 #include "support/modal.h"
 #include "support/testsupport.h"
 #include "ui/configprintingform.h"
+#include "ui/formsupport.h"
 #include "ui/printcompform.h"
 #include "ui/printstartform.h"
 #include "ui/scoresheetconfirmform.h"
@@ -315,4 +317,29 @@ TEST_F(Dialogs, ScoreSheetConfirmCountsTheSheetsOfEachChoice) {
     });
     form.exec();
     EXPECT_EQ(form.choice(), ScoreSheetChoice::Cancelled);
+}
+
+TEST_F(Dialogs, EveryCaptionKeyOfThePrintingDialogsHasItsControl) {
+    Settings settings;
+    Contest contest;
+    ConfigPrintingForm config(settings, texts, main);
+    PrintCompForm copies(texts, main);
+    PrintStartForm start(contest, texts, main);
+    ScoreSheetConfirmForm sheets(contest, texts, main);
+    QWidget* const windows[] = {&config, &copies, &start, &sheets};
+    int keys = 0;
+    for (const LanguageKey& key : LanguageKeys()) {
+        for (QWidget* window : windows) {
+            if (window->objectName() != QLatin1String(key.window))
+                continue;
+            ++keys;
+            int carriers = window->property(LanguageKeyProperty).toString() == key.key ? 1 : 0;
+            for (QObject* child : window->findChildren<QObject*>()) {
+                if (child->property(LanguageKeyProperty).toString() == QLatin1String(key.key))
+                    ++carriers;
+            }
+            EXPECT_EQ(carriers, 1) << key.key;
+        }
+    }
+    EXPECT_EQ(keys, 3 + 1 + 6 + 5);
 }
