@@ -116,8 +116,9 @@ void MainForm::connectMenus() {
     connect(ui_->EditStartorder, &QAction::triggered, view, &ViewCommands::EditStartorder_Click);
     connect(ui_->FileExportResults, &QAction::triggered, view,
             &ViewCommands::FileExportResults_Click);
-    printCommands_ = std::make_unique<PrintCommands>(state_, *this);
+    printCommands_ = std::make_unique<PrintCommands>(state_, *this, *viewCommands_);
     PrintCommands* const print = printCommands_.get();
+    connect(ui_->PrintResults, &QAction::triggered, print, &PrintCommands::PrintResults_Click);
     connect(ui_->PrintCompetitors, &QAction::triggered, print,
             &PrintCommands::PrintCompetitors_Click);
     connect(ui_->PrintJudges, &QAction::triggered, print, &PrintCommands::PrintJudges_Click);

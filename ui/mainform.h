@@ -100,9 +100,10 @@ class MainForm final : public QMainWindow {
     std::unique_ptr<AboutForm> aboutForm_;
     std::unique_ptr<CompetitionForm> competitionForm_;
     std::unique_ptr<ScheduleForm> scheduleForm_;
-    std::unique_ptr<PrintCommands> printCommands_;
     RemoteDisplayPort RemoteDisplayPort_;
     std::unique_ptr<ViewCommands> viewCommands_;
+    // Asks the results printout's options in the view commands' dialog, so it ends first.
+    std::unique_ptr<PrintCommands> printCommands_;
 };
 
 } // namespace veltra

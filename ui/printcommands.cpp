@@ -2,16 +2,20 @@
 
 #include "reports/competitorlists.h"
 #include "reports/reportframe.h"
+#include "reports/resultsprint.h"
 #include "reports/roundscoreprint.h"
 #include "reports/scoresheets.h"
 #include "reports/startlist.h"
+#include "scoring/scorefiles.h"
 #include "ui/configprintingform.h"
 #include "ui/mainform.h"
 #include "ui/printcompform.h"
 #include "ui/printpreviewform.h"
+#include "ui/printresform.h"
 #include "ui/printstartform.h"
 #include "ui/scoresheetconfirmform.h"
 #include "ui/selectform.h"
+#include "ui/viewcommands.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -39,8 +43,8 @@ bool SystemPrinterReady() {
 
 } // namespace
 
-PrintCommands::PrintCommands(AppState& state, MainForm& mainForm)
-    : state_(state), mainForm_(mainForm) {}
+PrintCommands::PrintCommands(AppState& state, MainForm& mainForm, ViewCommands& views)
+    : state_(state), mainForm_(mainForm), views_(views) {}
 
 PrintCommands::~PrintCommands() = default;
 
@@ -84,6 +88,24 @@ PrintSettings PrintCommands::printSettings() const {
     settings.caption = mainForm_.windowTitle();
     settings.progress = [&main = mainForm_](int percent) { main.showProgress(percent); };
     return settings;
+}
+
+// The printout counts the rounds chosen, from the stored round points read again; no copies
+// leave the results as they were.
+void PrintCommands::PrintResults_Click() {
+    PrintResForm& form = views_.printResForm();
+    form.prepare(state_.texts.get(QStringLiteral("PRINT_RESULT_FORM_CAPTION")), true);
+    form.exec();
+    const ResultsPrintOptions options{form.copies(), form.rounds(), form.dropLowest()};
+    if (options.copies <= 0)
+        return;
+    const Status read = ReadPreviousScores(state_.contest, state_.work, options.rounds);
+    if (!read)
+        mainForm_.showMessage(read.message);
+    const PrintSettings settings = printSettings();
+    send(QStringLiteral("Results"), [this, settings, options](PrintTarget& target) {
+        PrintResults(state_.contest, state_.texts, settings, options, target);
+    });
 }
 
 void PrintCommands::PrintCompetitors_Click() {

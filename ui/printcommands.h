@@ -16,6 +16,7 @@ class PrintCompForm;
 class PrintPreviewForm;
 class PrintStartForm;
 class ScoreSheetConfirmForm;
+class ViewCommands;
 
 // The main window's print commands and Configure > Printing, and the score entry window's
 // automatic round sheet. Each report asks for its options, then goes where the printing
@@ -27,9 +28,11 @@ class PrintCommands final : public QObject {
     Q_OBJECT
 
   public:
-    PrintCommands(AppState& state, MainForm& mainForm);
+    // The results printout asks its options in the results options dialog of `views`.
+    PrintCommands(AppState& state, MainForm& mainForm, ViewCommands& views);
     ~PrintCommands() override;
 
+    void PrintResults_Click();
     void PrintCompetitors_Click();
     void PrintJudges_Click();
     void PrintStartList_Click();
@@ -52,6 +55,7 @@ class PrintCommands final : public QObject {
 
     AppState& state_;
     MainForm& mainForm_;
+    ViewCommands& views_;
     std::unique_ptr<ConfigPrintingForm> configPrintingForm_;
     std::unique_ptr<PrintCompForm> printCompForm_;
     std::unique_ptr<PrintStartForm> printStartForm_;

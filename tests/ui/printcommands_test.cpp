@@ -117,6 +117,33 @@ TEST_F(Printing, PilotAndJudgeListsBecomePdfFilesWithOnePagePerCopy) {
     EXPECT_EQ(pages("Judge list"), 1);
 }
 
+TEST_F(Printing, ResultsCountTheChosenRoundsOfTheStoredPointsReadAgain) {
+    ASSERT_TRUE(writeBytes(home.filePath(QString::fromUtf8("Vårcupen.RES")),
+                           "001, Pilot 1, 0500.00, 0900.00, \r\n"
+                           "002, Pilot 2, 0800.00, 0100.00, \r\n"));
+    QString shown;
+    for (const int rounds : {2, 1}) {
+        whenModal([&, rounds](QWidget& dialog) {
+            EXPECT_EQ(dialog.objectName(), "PrintResForm");
+            EXPECT_EQ(dialog.windowTitle(), "Print results");
+            EXPECT_TRUE(control<QSpinBox>(dialog, "Copies").isVisible());
+            control<QSpinBox>(dialog, "Rounds").setValue(rounds);
+            moreCopies(dialog, 1);
+            answerMessage(&shown);
+            click(dialog, "ConfirmOK");
+        });
+        chooseMenu(*form, Qt::Key_P, Qt::Key_R);
+        EXPECT_EQ(shown, written("Results"));
+        EXPECT_EQ(pages("Results"), 2);
+        EXPECT_EQ(state.contest.Pilots[rounds == 2 ? 0 : 1].Placed, 1) << rounds;
+    }
+
+    const ModalGuard cancelled;
+    chooseMenu(*form, Qt::Key_P, Qt::Key_R);
+    EXPECT_EQ(cancelled.opened(), QStringList{"PrintResForm"});
+    EXPECT_EQ(state.contest.Pilots[1].Placed, 1);
+}
+
 TEST_F(Printing, StartListAndScoreSheetsAskTheirOptionsFirst) {
     QString shown;
     whenModal([&](QWidget& dialog) {
