@@ -118,6 +118,8 @@ void MainForm::connectMenus() {
             &ViewCommands::FileExportResults_Click);
     printCommands_ = std::make_unique<PrintCommands>(state_, *this, *viewCommands_);
     PrintCommands* const print = printCommands_.get();
+    connect(ui_->FileExportPilotList, &QAction::triggered, print,
+            &PrintCommands::FileExportPilotList_Click);
     connect(ui_->PrintResults, &QAction::triggered, print, &PrintCommands::PrintResults_Click);
     connect(ui_->PrintCompetitors, &QAction::triggered, print,
             &PrintCommands::PrintCompetitors_Click);

@@ -112,6 +112,14 @@ void PrintCommands::PrintCompetitors_Click() {
     printCompetitorList("PRINT_COMP_FORM_CAPTION", QStringLiteral("Pilot list"), true);
 }
 
+void PrintCommands::FileExportPilotList_Click() {
+    PrintCompForm& form = printCompForm();
+    form.prepare(state_.texts.get(QStringLiteral("EXPORT_PILOTLIST_FORM_CAPTION")), false);
+    form.exec();
+    if (form.copies() > 0)
+        views_.exportPilotList();
+}
+
 void PrintCommands::PrintJudges_Click() {
     printCompetitorList("PRINT_JUDGE_FORM_CAPTION", QStringLiteral("Judge list"), false);
 }

@@ -42,6 +42,9 @@ class PrintCommands final : public QObject {
     void PrintScores(const RoundMarks& marks);
 
     ConfigPrintingForm& configPrintingForm();
+    // File > Export > PilotList: the pilot list dialog without its copies, then the export.
+    void FileExportPilotList_Click();
+
     PrintCompForm& printCompForm();
     PrintStartForm& printStartForm();
     ScoreSheetConfirmForm& scoreSheetConfirmForm();

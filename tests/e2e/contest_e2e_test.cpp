@@ -231,6 +231,28 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
             EXPECT_NE(state.contest.Pilots[k].Channel, state.contest.Pilots[k + 1].Channel) << k;
         EXPECT_TRUE(readBytes(contestFile).contains(QByteArray("PILOT,001,001,")));
 
+        // Reports go to PDF files in a folder: the score sheets for every judge and pilot.
+        const QString pdfs = cups.filePath(QStringLiteral("pdf"));
+        ASSERT_TRUE(QDir().mkpath(pdfs));
+        whenModal([&pdfs](QWidget& printing) {
+            auto& pdf = control<QAbstractButton>(printing, "DestinationPdf");
+            QTest::mouseClick(&pdf, Qt::LeftButton, {}, QPoint(8, pdf.height() / 2));
+            type(printing, "PdfFolder", pdfs);
+            click(printing, "OK");
+        });
+        menu(*main, Qt::Key_C, {Qt::Key_P});
+        EXPECT_EQ(state.settings.PdfFolder, pdfs);
+        QString written;
+        whenModal([&written](QWidget& sheets) {
+            auto& all = control<QAbstractButton>(sheets, "AllJudgesAndPilots");
+            QTest::mouseClick(&all, Qt::LeftButton, {}, QPoint(8, all.height() / 2));
+            answerMessage(&written);
+            click(sheets, "OK");
+        });
+        menu(*main, Qt::Key_P, {Qt::Key_C});
+        EXPECT_TRUE(written.contains(QStringLiteral(".pdf"))) << written.toStdString();
+        EXPECT_EQ(QDir(pdfs).entryList(QDir::Files).size(), 1);
+
         whenModal([](QWidget& scores) {
             typeRound(scores, 1, {"987876998", "555666777", "xxx999888", "444555666"},
                       {3, 0, -2, 0});
@@ -256,6 +278,23 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
         const QByteArray exported =
             readBytes(cups.filePath(QString::fromUtf8("Vårcup results.txt")));
         EXPECT_TRUE(exported.contains("\xc5se Lie")) << exported.toStdString();
+
+        // The results printed, and the pilot list exported, beside the competition file.
+        written.clear();
+        whenModal([&written](QWidget& options) {
+            spinTo(options, "Rounds", 2);
+            answerMessage(&written);
+            click(options, "ConfirmOK");
+        });
+        menu(*main, Qt::Key_P, {Qt::Key_R});
+        EXPECT_TRUE(written.contains(QStringLiteral("Results"))) << written.toStdString();
+        EXPECT_EQ(QDir(pdfs).entryList(QDir::Files).size(), 2);
+        for (const QString& pdf : QDir(pdfs).entryList(QDir::Files))
+            EXPECT_TRUE(readBytes(pdfs + u'/' + pdf).startsWith("%PDF")) << pdf.toStdString();
+        whenModal([](QWidget& confirm) { click(confirm, "ConfirmOK"); });
+        menu(*main, Qt::Key_F, {Qt::Key_E, Qt::Key_P});
+        EXPECT_TRUE(readBytes(cups.filePath(QString::fromUtf8("Vårcup Pilotlist.txt")))
+                        .contains("Bj\xf8rn \xc6s\xf8y"));
 
         // The display board on serial port 3.
         whenModal([](QWidget& dialog) {
