@@ -6,9 +6,13 @@
 #include "core/programdir.h"
 #include "core/savefile.h"
 #include "core/settings.h"
+#include "reports/exports.h"
+#include "reports/textviews.h"
 #include "scoring/judgeanalysis.h"
+#include "scoring/results.h"
 #include "scoring/scorefiles.h"
 #include "ui/mainform.h"
+#include "ui/viewform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -146,6 +150,22 @@ int main(int argc, char** argv) {
 
     const double open = millis([&] { window->menuCommand(QStringLiteral("File1"))->trigger(); });
     report("opening the full contest", open, rawRead(contestFiles), 100);
+
+    // The results view: the stored points re-read, the calculation, the text, the window.
+    ViewForm view(state, window.get());
+    const double results = millis([&] {
+        ReadAndCalculateResults(state.contest, state.work, kRounds, true);
+        view.showResults(
+            ResultsViewText(state.contest, state.texts, window->windowTitle(), kRounds));
+        QApplication::processEvents();
+    });
+    report("results view", results, rawRead({ResultsFilePath(state.contest, state.work)}), 100);
+
+    const double exported = millis([&] {
+        ReadAndCalculateResults(state.contest, state.work, kRounds, true);
+        ExportResults(state.contest, state.work, state.texts, window->windowTitle(), kRounds);
+    });
+    report("results export", exported, rawRead({ResultsFilePath(state.contest, state.work)}), 100);
 
     QString analysis;
     const double judges = millis([&] {
