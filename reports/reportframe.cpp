@@ -147,4 +147,16 @@ QString ChannelText(double channel, int frequencyDisplayMode, QStringView freque
     return QString();
 }
 
+std::vector<RowRange> SplitRowsIntoPages(int rows, int onOtherPages, int onLastPage) {
+    std::vector<RowRange> pages;
+    int first = 0;
+    while (rows - first > onLastPage) {
+        const int count = std::max(1, std::min(onOtherPages, rows - first - 1));
+        pages.push_back({first, count});
+        first += count;
+    }
+    pages.push_back({first, rows - first});
+    return pages;
+}
+
 } // namespace veltra

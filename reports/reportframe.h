@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace veltra {
 
@@ -36,6 +37,16 @@ inline constexpr int SolidLine = 0;
 // The lowest y a report body may reach, keeping clear of the footer; a body that would reach
 // further continues on another page.
 int BodyBottom(int pageHeight);
+
+// A run of table rows that goes on one page.
+struct RowRange {
+    int first;
+    int count;
+};
+
+// Splits a table into pages of at most `onOtherPages` rows; the last page holds at most
+// `onLastPage` rows, since what follows the table goes there too. Every page holds a row.
+std::vector<RowRange> SplitRowsIntoPages(int rows, int onOtherPages, int onLastPage);
 
 // Rounds to the nearest whole number, halves to the even neighbour, as the printer does.
 int RoundHalfEven(double value);

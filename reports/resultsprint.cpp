@@ -27,11 +27,6 @@ QString Points(double value) {
     return RightIn(FormatNumber(value, u"###0.0"), 6);
 }
 
-struct RowRange {
-    int first;
-    int count;
-};
-
 // Rounds that share a page; the last group also holds the two total columns.
 struct RoundGroup {
     int first;

@@ -140,11 +140,6 @@ void DrawHeader(const Sheet& sheet, const PrintSettings& settings, PrintTarget& 
     DrawFooter(target, settings, FooterBold::Off);
 }
 
-struct RowRange {
-    int first;
-    int count;
-};
-
 void DrawTable(const Sheet& sheet, const Columns& c, RowRange rows, bool lastPage,
                PrintTarget& target) {
     const int rowsEnd = HeadingBottom + RowHeight * rows.count;
@@ -244,15 +239,7 @@ void DrawHistory(const Sheet& sheet, PrintTarget& target) {
 std::vector<RowRange> ManeuverPages(int maneuvers, int bodyBottom) {
     const int onLastPage = (bodyBottom - HeadingBottom - SummaryHeight) / RowHeight;
     const int onOtherPages = (bodyBottom - HeadingBottom) / RowHeight;
-    std::vector<RowRange> pages;
-    int first = 0;
-    while (maneuvers - first > onLastPage) {
-        const int count = std::min(onOtherPages, maneuvers - first - 1);
-        pages.push_back({first, count});
-        first += count;
-    }
-    pages.push_back({first, maneuvers - first});
-    return pages;
+    return SplitRowsIntoPages(maneuvers, onOtherPages, onLastPage);
 }
 
 void PrintGraphic(const Sheet& sheet, const PrintSettings& settings, PrintTarget& target) {

@@ -70,25 +70,12 @@ QString JudgePart(const Contest& contest, const Texts& texts, int judge, int nam
            LeftIn(contest.Judges[judge].Name, nameWidth);
 }
 
-struct RowRange {
-    int first;
-    int count;
-};
-
 // Maneuvers per page: a page that continues on the next holds the table only, the last page
 // also the band and the noise row below it. Every page holds at least one maneuver.
 std::vector<RowRange> ManeuverPages(int maneuvers, int bodyBottom) {
     const int onLastPage = (bodyBottom - HeadingBottom - 2 * RowHeight) / RowHeight;
     const int onOtherPages = (bodyBottom - HeadingBottom) / RowHeight;
-    std::vector<RowRange> pages;
-    int first = 0;
-    while (maneuvers - first > onLastPage) {
-        const int count = std::min(onOtherPages, maneuvers - first - 1);
-        pages.push_back({first, count});
-        first += count;
-    }
-    pages.push_back({first, maneuvers - first});
-    return pages;
+    return SplitRowsIntoPages(maneuvers, onOtherPages, onLastPage);
 }
 
 struct Columns {

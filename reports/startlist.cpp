@@ -34,11 +34,6 @@ QString RoundTitle(const Texts& texts, int round) {
            QString::number(round);
 }
 
-struct RowRange {
-    int first;
-    int count;
-};
-
 void DrawRoundBlock(const Contest& contest, const Texts& texts, const PrintSettings& settings,
                     const StartListOptions& options, int round, RowRange rows,
                     PrintTarget& target) {
