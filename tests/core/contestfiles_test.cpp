@@ -1,23 +1,15 @@
 #include "core/contestfiles.h"
-#include "support/testsupport.h"
+#include "support/contestfolder.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace veltra;
 
 namespace {
 
-class ContestFiles : public ::testing::Test {
+class ContestFiles : public ContestFolder {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        work.ContestDir = dir.path() + u'/';
-        work.ContestFile = QStringLiteral("test.cnt");
-        work.ProgramDir = dir.path();
-    }
-
     Status readContest(const QByteArray& bytes) {
         EXPECT_TRUE(writeBytes(work.contestPath(), bytes));
         return ReadFile(ReadContestFile, contest, work, texts);
@@ -28,44 +20,44 @@ class ContestFiles : public ::testing::Test {
         EXPECT_TRUE(writeBytes(SchedulePath(contest, work), bytes));
         return ReadFile(ReadScheduleFile, contest, work, texts);
     }
-
-    QTemporaryDir dir;
-    Contest contest;
-    Workspace work;
-    Texts texts;
 };
 
 } // namespace
 
-TEST_F(ContestFiles, CompetitionFileRoundTripsByteForByte) {
+TEST_F(ContestFiles, CompetitionAndScheduleFilesRoundTripByteForByte) {
     const QByteArray original = readBytes(testData("contest.cnt"));
     ASSERT_FALSE(original.isEmpty());
     ASSERT_TRUE(readContest(original));
-
     EXPECT_EQ(contest.ContName, QString::fromUtf8("Vårcupen 2026"));
-    EXPECT_EQ(contest.ContSchedule, "Klubbprogram.sch");
     EXPECT_EQ(contest.Rounds, 4);
-    EXPECT_EQ(contest.StartNoOffset, 1);
-    EXPECT_EQ(contest.JudgeCount, 3);
     EXPECT_EQ(contest.Judges[0].Name, QString::fromUtf8("Åse Ødegård"));
     ASSERT_EQ(contest.PilotCount, 4);
     const Pilot& kare = contest.Pilots[1];
-    EXPECT_EQ(kare.Name, QString::fromUtf8("Kåre Ås"));
     EXPECT_EQ(kare.Club, QString::fromUtf8("Bærum MFK"));
     EXPECT_EQ(kare.KFactor, 1.5);
     EXPECT_EQ(kare.Channel, 35.03);
     EXPECT_EQ(contest.Pilots[3].StartNo, 7);
-    EXPECT_EQ(contest.Pilots[2].Channel, 61.0);
     ASSERT_EQ(contest.TeamCount, 3);
-    EXPECT_EQ(contest.Teams[0].MemberCount, 2);
     EXPECT_EQ(contest.Teams[0].Members[1], "Per Olsen");
     EXPECT_EQ(contest.Teams[1].MemberCount, 0);
     EXPECT_EQ(contest.Teams[2].MemberCount, 4);
-
     EXPECT_EQ(ContestFileBytes(contest), original);
     work.ContestFile = QStringLiteral("copy.cnt");
     ASSERT_TRUE(SaveContest(contest, work, texts));
     EXPECT_EQ(readBytes(work.contestPath()), original);
+
+    const QByteArray schedule = readBytes(testData("schedule.sch"));
+    ASSERT_TRUE(readSchedule(schedule));
+    EXPECT_EQ(contest.TotalTime, 8);
+    ASSERT_EQ(contest.ManeuverCount, 5);
+    EXPECT_EQ(contest.ManeuverName[2], QString::fromUtf8("Rull på rygg"));
+    EXPECT_EQ(contest.ManeuverK[4], 0);
+    contest.ContSchedule = QStringLiteral("copy.sch");
+    ASSERT_TRUE(SaveSchedule(contest, 8, work));
+    EXPECT_EQ(readBytes(SchedulePath(contest, work)), schedule);
+    ASSERT_TRUE(readSchedule("TOTALTIME, 10"));
+    EXPECT_EQ(contest.TotalTime, 10);
+    EXPECT_EQ(contest.ManeuverCount, 0);
 }
 
 TEST_F(ContestFiles, WritesHeaderRecordsAndTeamsAsTheFormatPictures) {
@@ -78,27 +70,23 @@ TEST_F(ContestFiles, WritesHeaderRecordsAndTeamsAsTheFormatPictures) {
     Pilot& pilot = contest.Pilots[0];
     pilot.StartNo = 5;
     pilot.Name = QStringLiteral("  Navn ");
+    pilot.Channel = 35.01;
     pilot.Club = QStringLiteral("Klubb");
     pilot.NACNo = QStringLiteral("NAK");
-    pilot.KFactor = 1.0;
-    pilot.Channel = 35.01;
     pilot.Plane = QStringLiteral("Fly");
     pilot.Engine = QStringLiteral("Motor");
     pilot.Radio = QStringLiteral("Radio");
-    const QByteArray noTeams = ContestFileBytes(contest);
-    EXPECT_EQ(noTeams, "CONT_NAME,Cup\r\nCONT_DATE,\r\nCONT_LOCATION,\r\nCONT_SCHEDULE,\r\n"
-                       "ROUNDS,4\r\nSTART_NO_OFFSET,1\r\n\r\nJUDGE,01,Navn,Nasjon\r\n\r\n"
-                       "PILOT,001,005,Navn,Klubb,NAK,1.00,035.010,Fly,Motor,Radio\r\n\r\n");
-
+    EXPECT_EQ(ContestFileBytes(contest),
+              "CONT_NAME,Cup\r\nCONT_DATE,\r\nCONT_LOCATION,\r\nCONT_SCHEDULE,\r\n"
+              "ROUNDS,4\r\nSTART_NO_OFFSET,1\r\n\r\nJUDGE,01,Navn,Nasjon\r\n\r\n"
+              "PILOT,001,005,Navn,Klubb,NAK,1.00,035.010,Fly,Motor,Radio\r\n\r\n");
     contest.TeamCount = 1;
-    contest.Teams[0].Name = QStringLiteral("Lag");
-    contest.Teams[0].MemberCount = 2;
-    contest.Teams[0].Members = {QStringLiteral("Navn"), QStringLiteral("Navn2")};
-    EXPECT_TRUE(ContestFileBytes(contest).endsWith("\r\n\r\nTEAM,001,Lag,02,Navn,Navn2,\r\n"));
-}
+    contest.Teams[0] = {
+        QStringLiteral("Lag"), 2, {QStringLiteral("Navn"), QStringLiteral("N2")}, {}, 0, 0};
+    EXPECT_TRUE(ContestFileBytes(contest).endsWith("\r\n\r\nTEAM,001,Lag,02,Navn,N2,\r\n"));
 
-TEST_F(ContestFiles, CountsFollowTheLastRecordRead) {
-    contest.TeamCount = 0;
+    // The counts follow the last record read.
+    contest = Contest();
     ASSERT_TRUE(readContest("JUDGE,01,A,X\r\nJUDGE,02,B,X\r\nJUDGE,03,C,X\r\nJUDGE,02,D,Y\r\n"
                             "PILOT,101,005,Last,Klubb,NAK,1.00,035.010,Fly,Motor,Radio\r\n"));
     EXPECT_EQ(contest.JudgeCount, 2);
@@ -108,64 +96,34 @@ TEST_F(ContestFiles, CountsFollowTheLastRecordRead) {
     EXPECT_EQ(contest.TeamCount, 0);
 }
 
-TEST_F(ContestFiles, ScheduleRoundTripsByteForByte) {
-    const QByteArray original = readBytes(testData("schedule.sch"));
-    ASSERT_TRUE(readSchedule(original));
-    EXPECT_EQ(contest.TotalTime, 8);
-    ASSERT_EQ(contest.ManeuverCount, 5);
-    EXPECT_EQ(contest.ManeuverName[2], QString::fromUtf8("Rull på rygg"));
-    EXPECT_EQ(contest.ManeuverK[3], 4);
-    EXPECT_EQ(contest.ManeuverK[4], 0);
-    EXPECT_EQ(ScheduleFileBytes(contest, contest.TotalTime), original);
-    contest.ContSchedule = QStringLiteral("copy.sch");
-    ASSERT_TRUE(SaveSchedule(contest, 8, work));
-    EXPECT_EQ(readBytes(SchedulePath(contest, work)), original);
-
-    ASSERT_TRUE(readSchedule("TOTALTIME, 10"));
-    EXPECT_EQ(contest.TotalTime, 10);
-    EXPECT_EQ(contest.ManeuverCount, 0);
-}
-
-TEST_F(ContestFiles, MissingFilesLeaveTheCountsAtZero) {
+TEST_F(ContestFiles, MissingFilesLeaveTheCountsAtZeroAndDamagedRecordsAreRefused) {
     contest.JudgeCount = 3;
     contest.PilotCount = 4;
     contest.ContName = QStringLiteral("Kept");
-    const Status status = ReadFile(ReadContestFile, contest, work, texts);
-    EXPECT_FALSE(status);
-    EXPECT_EQ(status.message, texts.get("UNABLE_TO_LOCATE_FILE_MESSAGE"));
+    const Status missing = ReadFile(ReadContestFile, contest, work, texts);
+    EXPECT_EQ(missing.message, texts.get("UNABLE_TO_LOCATE_FILE_MESSAGE"));
     EXPECT_EQ(contest.JudgeCount, 0);
     EXPECT_EQ(contest.PilotCount, 0);
     EXPECT_EQ(contest.ContName, "Kept");
-
     contest.ManeuverCount = 7;
     contest.ContSchedule = QStringLiteral("nowhere.sch");
     EXPECT_FALSE(ReadFile(ReadScheduleFile, contest, work, texts));
     EXPECT_EQ(contest.ManeuverCount, 0);
-}
 
-TEST_F(ContestFiles, RefusesRecordsTheStoreCannotHold) {
-    const char* damaged[] = {
-        "JUDGE,00,A,X\r\n",
-        "JUDGE,12,A,X\r\n",
-        "PILOT,102,005,N,K,NAK,1.00,035.010,F,M,R\r\n",
-        "PILOT,000,005,N,K,NAK,1.00,035.010,F,M,R\r\n",
-        "PILOT,001,005,N,K,NAK,x.00,035.010,F,M,R\r\n",
-        "PILOT,001,abc,N,K,NAK,1.00,035.010,F,M,R\r\n",
-        "TEAM,022,Lag,00,\r\n",
-        "TEAM,001,Lag,05,A,B,C,D,E,\r\n",
-        "ROUNDS,12\r\n",
-        "ROUNDS,four\r\n",
-        "JUDGE,-1,A,X\r\n",
-    };
-    for (const char* body : damaged) {
+    for (const char* body :
+         {"JUDGE,00,A,X\r\n", "JUDGE,12,A,X\r\n", "JUDGE,-1,A,X\r\n",
+          "PILOT,102,005,N,K,NAK,1.00,035.010,F,M,R\r\n",
+          "PILOT,000,005,N,K,NAK,1.00,035.010,F,M,R\r\n",
+          "PILOT,001,005,N,K,NAK,x.00,035.010,F,M,R\r\n",
+          "PILOT,001,abc,N,K,NAK,1.00,035.010,F,M,R\r\n", "TEAM,022,Lag,00,\r\n",
+          "TEAM,001,Lag,05,A,B,C,D,E,\r\n", "ROUNDS,12\r\n", "ROUNDS,four\r\n"}) {
         contest = Contest();
         contest.ContName = QStringLiteral("Before");
-        const QByteArray bytes = QByteArray("CONT_NAME,After\r\nJUDGE,01,Ok,X\r\n") + body;
-        const Status status = readContest(bytes);
+        const Status status =
+            readContest(QByteArray("CONT_NAME,After\r\nJUDGE,01,Ok,X\r\n") + body);
         EXPECT_FALSE(status) << body;
         EXPECT_TRUE(status.message.contains(QDir::toNativeSeparators(work.contestPath()))) << body;
-        EXPECT_TRUE(status.message.contains(QStringLiteral("line 3")))
-            << status.message.toStdString();
+        EXPECT_TRUE(status.message.contains(QStringLiteral("line 3"))) << body;
         EXPECT_EQ(contest.JudgeCount, 0) << body;
         EXPECT_EQ(contest.PilotCount, 0) << body;
         EXPECT_EQ(contest.ContName, "Before") << body;
@@ -179,13 +137,12 @@ TEST_F(ContestFiles, RefusesRecordsTheStoreCannotHold) {
     }
 }
 
-TEST_F(ContestFiles, SavingAnEditedCompetitionWhoseFileVanishedWritesNothing) {
+TEST_F(ContestFiles, SavingAnEditedCompetitionWhoseFileOrFolderVanishedWritesNothing) {
     work.EditMode = 1;
     const Status status = SaveContest(contest, work, texts);
-    EXPECT_FALSE(status);
     EXPECT_EQ(status.message, texts.get("UNABLE_TO_LOCATE_FILE_MESSAGE"));
+    EXPECT_FALSE(status);
     EXPECT_FALSE(QFile::exists(work.contestPath()));
-
     work.EditMode = 0;
     work.ContestDir = dir.path() + QStringLiteral("/gone/");
     const Status vanished = SaveContest(contest, work, texts);

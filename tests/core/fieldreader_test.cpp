@@ -52,6 +52,4 @@ TEST(FieldReader, ReadsWindows1252AndNamesTheLineOfAField) {
 TEST(StringExchange, ReplacesEveryOccurrence) {
     EXPECT_EQ(StringExchange("a,b", u',', u' '), "a b");
     EXPECT_EQ(StringExchange(",x,", u',', u' '), " x ");
-    EXPECT_EQ(StringExchange("abc", u',', u' '), "abc");
-    EXPECT_EQ(StringExchange("", u',', u' '), "");
 }

@@ -11,39 +11,28 @@ TEST(Format, TextPatternsAlignAndNeverShorten) {
     EXPECT_EQ(FormatText("7", u"@@@"), "  7");
     EXPECT_EQ(FormatText("Ås", u"!@@@@"), "Ås  ");
     EXPECT_EQ(FormatText("Bjørn", u"@@"), "Bjørn");
-    EXPECT_EQ(FormatText("Bjørn", u"!@@"), "Bjørn");
     EXPECT_EQ(FormatText("", u"@@"), "  ");
     EXPECT_EQ(FormatText("æøå", u"!@@@@@@@@@@@@@@@@@@@@@@@@@").size(), 25);
 }
 
 TEST(Format, NumberPatterns) {
-    EXPECT_EQ(FormatNumber(4, u"0"), "4");
     EXPECT_EQ(FormatNumber(5, u"00"), "05");
     EXPECT_EQ(FormatNumber(123, u"00"), "123");
-    EXPECT_EQ(FormatNumber(7, u"000"), "007");
     EXPECT_EQ(FormatNumber(1.5, u"0.00"), "1.50");
     EXPECT_EQ(FormatNumber(35.01, u"000.000"), "035.010");
-    EXPECT_EQ(FormatNumber(61, u"000.000"), "061.000");
     EXPECT_EQ(FormatNumber(35.01, u"00.000"), "35.010");
     EXPECT_EQ(FormatNumber(572, u"#0.0"), "572.0");
     EXPECT_EQ(FormatNumber(0, u"#0.0"), "0.0");
-    EXPECT_EQ(FormatNumber(8, u"#0.000"), "8.000");
-    EXPECT_EQ(FormatNumber(245, u"#000.0"), "245.0");
     EXPECT_EQ(FormatNumber(12.5, u"#000.0"), "012.5");
     EXPECT_EQ(FormatNumber(572, u"0000.00"), "0572.00");
     EXPECT_EQ(FormatNumber(12345.678, u"0000.00"), "12345.68");
     EXPECT_EQ(FormatNumber(987.25, u"###0.0"), "987.3");
     EXPECT_EQ(FormatNumber(0.04, u"###0.0"), "0.0");
     EXPECT_EQ(FormatNumber(0, u"###"), "");
-    EXPECT_EQ(FormatNumber(72, u"###"), "72");
     EXPECT_EQ(FormatNumber(1234, u"###"), "1234");
     EXPECT_EQ(FormatNumber(0, u"#"), "");
-    EXPECT_EQ(FormatNumber(3, u"##"), "3");
     EXPECT_EQ(FormatNumber(5, u"    00"), "    05");
-    EXPECT_EQ(FormatNumber(35, u"  00"), "  35");
     EXPECT_EQ(FormatNumber(7, u"  00  "), "  07  ");
-    EXPECT_EQ(FormatNumber(1000.0, u"0000.00"), "1000.00");
-    EXPECT_EQ(FormatNumber(12.4, u"00.000"), "12.400");
 }
 
 TEST(Format, RoundsHalvesAwayFromZeroAndKeepsTheSign) {
@@ -52,14 +41,12 @@ TEST(Format, RoundsHalvesAwayFromZeroAndKeepsTheSign) {
     EXPECT_EQ(FormatNumber(-2.5, u"0"), "-3");
     EXPECT_EQ(FormatNumber(-3.25, u"#0.0"), "-3.3");
     EXPECT_EQ(FormatNumber(-0.01, u"#0.0"), "0.0");
-    EXPECT_EQ(FormatNumber(-5, u"0"), "-5");
     EXPECT_EQ(FormatNumber(9.995, u"0.00"), "9.99"); // 9.995 is stored just below the half
     EXPECT_EQ(FormatNumber(999.96, u"#0.0"), "1000.0");
 }
 
 TEST(Numbers, ParseWithTheFullStopOnly) {
     EXPECT_EQ(ParseInteger(u" 10"), 10);
-    EXPECT_EQ(ParseInteger(u"007"), 7);
     EXPECT_EQ(ParseInteger(u"-3"), -3);
     EXPECT_EQ(ParseInteger(u"2.5"), 2);
     EXPECT_EQ(ParseInteger(u"40000"), std::nullopt);

@@ -4,11 +4,10 @@
 #include "core/language.h"
 #include "core/numbers.h"
 #include "core/settings.h"
+#include "support/contestfolder.h"
 #include "support/mutate.h"
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -16,22 +15,14 @@ using namespace veltra;
 
 namespace {
 
-QByteArray readData(const char* name) {
-    QFile file(QStringLiteral(VELTRA_TEST_DATA "/") + QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void expectStoreInvariants(const Contest& c) {
-    ASSERT_GE(c.JudgeCount, 0);
-    ASSERT_LE(c.JudgeCount, MaxJudges);
-    ASSERT_GE(c.PilotCount, 0);
-    ASSERT_LE(c.PilotCount, MaxPilots);
-    ASSERT_GE(c.TeamCount, 0);
-    ASSERT_LE(c.TeamCount, MaxTeams);
-    ASSERT_GE(c.ManeuverCount, 0);
-    ASSERT_LE(c.ManeuverCount, MaxManeuvers);
-    ASSERT_GE(c.Rounds, 0);
-    ASSERT_LE(c.Rounds, MaxRounds);
+    for (const auto& [count, capacity] :
+         {std::pair{c.JudgeCount, MaxJudges}, std::pair{c.PilotCount, MaxPilots},
+          std::pair{c.TeamCount, MaxTeams}, std::pair{c.ManeuverCount, MaxManeuvers},
+          std::pair{c.Rounds, MaxRounds}}) {
+        ASSERT_GE(count, 0);
+        ASSERT_LE(count, capacity);
+    }
     for (int t = 0; t < c.TeamCount; ++t) {
         ASSERT_GE(c.Teams[t].MemberCount, 0);
         ASSERT_LE(c.Teams[t].MemberCount, MaxMembers);
@@ -40,14 +31,11 @@ void expectStoreInvariants(const Contest& c) {
 
 } // namespace
 
-TEST(Fuzz, DamagedCompetitionAndScheduleFilesNeverCrashTheReaders) {
-    QTemporaryDir dir;
-    Workspace work;
-    work.ContestDir = dir.path() + u'/';
-    work.ContestFile = QStringLiteral("fuzz.cnt");
-    work.ProgramDir = dir.path();
-    Texts texts;
-    const QByteArray seeds[] = {readData("contest.cnt"), readData("schedule.sch")};
+using Fuzz = ContestFolder;
+
+TEST_F(Fuzz, DamagedCompetitionAndScheduleFilesNeverCrashTheReaders) {
+    const QByteArray seeds[] = {readBytes(testData("contest.cnt")),
+                                readBytes(testData("schedule.sch"))};
     ASSERT_FALSE(seeds[0].isEmpty());
     std::mt19937 random(20261206);
     QElapsedTimer clock;
@@ -55,16 +43,10 @@ TEST(Fuzz, DamagedCompetitionAndScheduleFilesNeverCrashTheReaders) {
     int runs = 0;
     for (; runs < 20000 && clock.elapsed() < 20000; ++runs) {
         const QByteArray bytes = mutate(seeds[runs % 2], random);
-        Contest contest;
+        contest = Contest();
         contest.ContSchedule = QStringLiteral("fuzz.sch");
-        QFile cnt(work.contestPath());
-        ASSERT_TRUE(cnt.open(QIODevice::WriteOnly));
-        cnt.write(bytes);
-        cnt.close();
-        QFile sch(dir.path() + QStringLiteral("/fuzz.sch"));
-        ASSERT_TRUE(sch.open(QIODevice::WriteOnly));
-        sch.write(bytes);
-        sch.close();
+        ASSERT_TRUE(writeBytes(work.contestPath(), bytes));
+        ASSERT_TRUE(writeBytes(dir.path() + QStringLiteral("/fuzz.sch"), bytes));
         ReadFile(ReadContestFile, contest, work, texts);
         ReadFile(ReadScheduleFile, contest, work, texts);
         expectStoreInvariants(contest);
@@ -83,10 +65,10 @@ TEST(Fuzz, DamagedCompetitionAndScheduleFilesNeverCrashTheReaders) {
     EXPECT_GE(runs, 1000);
 }
 
-TEST(Fuzz, DamagedSettingsAndLanguageFilesNeverCrashTheReaders) {
+TEST_F(Fuzz, DamagedSettingsAndLanguageFilesNeverCrashTheReaders) {
     const QByteArray seeds[] = {
-        readData("Veltra.ini"),
-        readData("../../resources/program/Norsk.lng"),
+        readBytes(testData("Veltra.ini")),
+        readBytes(testData("../../resources/program/Norsk.lng")),
     };
     ASSERT_FALSE(seeds[0].isEmpty());
     ASSERT_FALSE(seeds[1].isEmpty());

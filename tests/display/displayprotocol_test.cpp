@@ -1,10 +1,9 @@
 #include "display/displayprotocol.h"
-#include "support/testsupport.h"
+#include "support/contestfolder.h"
 
 #include "core/savefile.h"
 #include "scoring/scorefiles.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace veltra;
@@ -18,30 +17,18 @@ QByteArray joined(const QList<QByteArray>& lines) {
     return all;
 }
 
-class Protocol : public ::testing::Test {
+class Protocol : public ContestFolder {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        work.ContestDir = dir.path() + u'/';
-        work.ContestFile = QStringLiteral("cup.cnt");
+        ContestFolder::SetUp();
         contest.ContName = QString::fromUtf8("Vårcup Ørland");
         contest.Rounds = 2;
-        addPilot(1, "Bjørn Æsøy", {572.0, 0.0});
-        addPilot(2, "Kåre Ås", {123.5, 1000.0});
-    }
-
-    void addPilot(int startNo, const char* name, std::initializer_list<double> points) {
-        Pilot& pilot = contest.Pilots[contest.PilotCount++];
-        pilot.StartNo = startNo;
-        pilot.Name = QString::fromUtf8(name);
-        std::copy(points.begin(), points.end(), pilot.RoundScore.begin());
+        addPilot(contest, "Bjørn Æsøy", 1).RoundScore = {572.0, 0.0};
+        addPilot(contest, "Kåre Ås", 2).RoundScore = {123.5, 1000.0};
     }
 
     QByteArray receive(QByteArrayView bytes) { return joined(protocol.Receive(bytes).lines); }
 
-    QTemporaryDir dir;
-    Contest contest;
-    Workspace work;
     DisplayProtocol protocol{contest, work};
 };
 

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 #include <unistd.h>
 
 using namespace veltra;
@@ -88,8 +89,6 @@ TEST(SerialPorts, PortNumbersNameTheirDevicesAndAPortThatCannotOpenIsReported) {
     EXPECT_EQ(SerialDeviceForPort(3), QStringLiteral("/dev/ttyS2"));
 #endif
     EXPECT_EQ(SerialDeviceForPort(0), QString());
-    qputenv("VELTRA_COM3", "/dev/ttyUSB0");
-    EXPECT_EQ(SerialDeviceForPort(3), QStringLiteral("/dev/ttyUSB0"));
     EXPECT_EQ(LineSettingsText(19200.4), QStringLiteral("19200,N,8,1"));
 
     QTemporaryDir dir;
@@ -97,31 +96,24 @@ TEST(SerialPorts, PortNumbersNameTheirDevicesAndAPortThatCannotOpenIsReported) {
     Workspace work;
     RemoteDisplayPort link(contest, work);
     const QString missing = dir.path() + QStringLiteral("/no-such-device");
-    qputenv("VELTRA_COM3", QFile::encodeName(missing));
-    Status opened = link.OpenComPort(3, 9600);
-    EXPECT_FALSE(opened.ok);
-    EXPECT_TRUE(opened.message.contains(QDir::toNativeSeparators(missing)))
-        << opened.message.toStdString();
-    EXPECT_TRUE(opened.message.contains(QStringLiteral("9600,N,8,1")))
-        << opened.message.toStdString();
-
     const QString plainFile = dir.path() + QStringLiteral("/file");
     ASSERT_TRUE(writeBytes(plainFile, "not a serial device"));
-    qputenv("VELTRA_COM3", QFile::encodeName(plainFile));
-    opened = link.OpenComPort(3, 9600);
-    EXPECT_FALSE(opened.ok);
-    EXPECT_FALSE(link.isOpen());
-    qunsetenv("VELTRA_COM3");
-
-    opened = link.OpenComPort(0, 9600);
-    EXPECT_FALSE(opened.ok);
-    EXPECT_TRUE(opened.message.contains(QStringLiteral("no such port")))
-        << opened.message.toStdString();
-    qputenv("VELTRA_COM3", QFile::encodeName(plainFile));
-    opened = link.OpenComPort(3, 0);
-    EXPECT_FALSE(opened.ok);
-    EXPECT_TRUE(opened.message.contains(QStringLiteral("baud rate")))
-        << opened.message.toStdString();
+    // The device behind port 3, the port and baud rate asked for, what the message must name.
+    const std::tuple<QString, int, double, QStringList> refused[] = {
+        {missing, 3, 9600, {QDir::toNativeSeparators(missing), QStringLiteral("9600,N,8,1")}},
+        {plainFile, 3, 9600, {}},
+        {plainFile, 0, 9600, {QStringLiteral("no such port")}},
+        {plainFile, 3, 0, {QStringLiteral("baud rate")}}};
+    for (const auto& [device, port, baud, words] : refused) {
+        qputenv("VELTRA_COM3", QFile::encodeName(device));
+        const Status opened = link.OpenComPort(port, baud);
+        EXPECT_FALSE(opened.ok) << port << ' ' << baud;
+        EXPECT_FALSE(link.isOpen());
+        for (const QString& word : words)
+            EXPECT_TRUE(opened.message.contains(word)) << opened.message.toStdString();
+    }
+    qputenv("VELTRA_COM3", "/dev/ttyUSB0");
+    EXPECT_EQ(SerialDeviceForPort(3), QStringLiteral("/dev/ttyUSB0"));
     qunsetenv("VELTRA_COM3");
 }
 

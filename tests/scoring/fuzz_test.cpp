@@ -1,28 +1,23 @@
 #include "scoring/judgeanalysis.h"
 #include "scoring/scorefiles.h"
+#include "support/contestfolder.h"
 #include "support/mutate.h"
-#include "support/testsupport.h"
 
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace veltra;
 
-TEST(Fuzz, DamagedScoreAndResultsFilesNeverCrashTheReaders) {
-    QTemporaryDir dir;
-    Workspace work;
-    work.ContestDir = dir.path() + u'/';
-    Contest contest;
+using Fuzz = ContestFolder;
+
+TEST_F(Fuzz, DamagedScoreAndResultsFilesNeverCrashTheReaders) {
     contest.ContName = QStringLiteral("F");
     contest.Rounds = 2;
     contest.JudgeCount = 5;
     contest.ManeuverCount = 3;
     contest.ManeuverK = {1, 2, 3};
-    contest.PilotCount = 3;
-    contest.Pilots[0].Name = QString::fromUtf8("Bjørn Æsøy");
-    contest.Pilots[1].Name = QString::fromUtf8("Kåre Ås");
-    contest.Pilots[2].Name = QString::fromUtf8("Åse");
+    for (const char* name : {"Bjørn Æsøy", "Kåre Ås", "Åse"})
+        addPilot(contest, name);
     const QByteArray round = readBytes(testData("round_five_judges.R01"));
     const QByteArray results = readBytes(testData("results.RES"));
     ASSERT_FALSE(round.isEmpty());

@@ -1,30 +1,24 @@
 #include "scoring/judgeanalysis.h"
-#include "support/testsupport.h"
+#include "support/contestfolder.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace veltra;
 
-TEST(JudgeAnalysis, ListsAveragesAndWeightedSumsPerJudge) {
-    QTemporaryDir dir;
-    Workspace work;
-    work.ContestDir = dir.path() + u'/';
-    Contest contest;
+using JudgeAnalysis = ContestFolder;
+
+TEST_F(JudgeAnalysis, ListsAveragesAndWeightedSumsPerJudge) {
     contest.ContName = QStringLiteral("Cup");
     contest.Rounds = 2;
     contest.JudgeCount = 2;
     contest.ManeuverCount = 3;
     contest.ManeuverK = {5, 10, 0};
-    contest.PilotCount = 2;
-    contest.Pilots[0].Name = QString::fromUtf8("Bjørn");
-    contest.Pilots[1].Name = QStringLiteral("Unflown");
+    addPilot(contest, "Bjørn");
+    addPilot(contest, "Unflown");
     // Judge 1 gives 8, 7 and 9; judge 2 gives 10, 5 and 0 over the two rounds.
-    ASSERT_TRUE(writeBytes(dir.path() + QString::fromUtf8("/Cup Bjørn.R01"),
+    ASSERT_TRUE(writeBytes(path("Cup Bjørn.R01"),
                            "SCORE,01,8,10,0,\r\nSCORE,02,7,5,0,\r\nBONUS,0\r\n\r\n"));
-    ASSERT_TRUE(writeBytes(dir.path() + QString::fromUtf8("/Cup Bjørn.R02"),
-                           "SCORE,01,9,0,0,\r\nBONUS,0\r\n\r\n"));
-    Texts texts;
+    ASSERT_TRUE(writeBytes(path("Cup Bjørn.R02"), "SCORE,01,9,0,0,\r\nBONUS,0\r\n\r\n"));
     texts.set(QStringLiteral("COMPETITOR_PRINT_NAME_HEADING"), QStringLiteral("Name"));
 
     const QString text =
@@ -47,19 +41,14 @@ TEST(JudgeAnalysis, ListsAveragesAndWeightedSumsPerJudge) {
     EXPECT_FALSE(text.contains(QStringLiteral("inf")));
 }
 
-TEST(JudgeAnalysis, NumberFormatsOfTheTwoTables) {
-    QTemporaryDir dir;
-    Workspace work;
-    work.ContestDir = dir.path() + u'/';
-    Contest contest;
+TEST_F(JudgeAnalysis, NumberFormatsOfTheTwoTablesForFiveJudges) {
     contest.ContName = QStringLiteral("C");
     contest.Rounds = 1;
     contest.JudgeCount = 5;
     contest.ManeuverCount = 1;
     contest.ManeuverK[0] = 1;
-    contest.PilotCount = 1;
-    contest.Pilots[0].Name = QStringLiteral("P");
-    ASSERT_TRUE(writeBytes(dir.path() + "/C P.R01", "SCORE,01,10,9,8,7,6,\r\n"));
+    addPilot(contest, "P");
+    ASSERT_TRUE(writeBytes(path("C P.R01"), "SCORE,01,10,9,8,7,6,\r\n"));
     const QString text = JudgeAnalysisText(contest, work, Texts(), QString());
     EXPECT_TRUE(text.contains(QStringLiteral("\tJudge5\tAverage\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("\tJudge5\t\r\n")));

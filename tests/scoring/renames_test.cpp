@@ -1,29 +1,33 @@
 #include "core/contestfiles.h"
 #include "scoring/renames.h"
 #include "scoring/scorefiles.h"
-#include "support/testsupport.h"
+#include "support/contestfolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace veltra;
 
 namespace {
 
-class Renames : public ::testing::Test {
+class Renames : public ContestFolder {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        work.ContestDir = dir.path() + u'/';
-        work.ContestFile = QStringLiteral("cup.cnt");
-        work.ProgramDir = dir.path();
+        ContestFolder::SetUp();
         contest.ContName = QString::fromUtf8("Vårcup");
         contest.ContSchedule = QStringLiteral("F3A.sch");
         contest.Rounds = 2;
-        addPilot(1, "Per", 512.5);
-        addPilot(2, "Kåre Ås", 400.0);
+        for (const char* name : {"Per", "Kåre Ås"}) {
+            Pilot& pilot = addPilot(contest, name, contest.PilotCount + 1);
+            pilot.Club = QStringLiteral("Klubb");
+            pilot.NACNo = QStringLiteral("NAK");
+            pilot.Plane = QStringLiteral("Fly");
+            pilot.Engine = QStringLiteral("Motor");
+            pilot.Radio = QStringLiteral("Radio");
+        }
+        contest.Pilots[0].RoundScore[0] = 512.5;
+        contest.Pilots[1].RoundScore[0] = 400.0;
         contest.TeamCount = 1;
         contest.Teams[0].Name = QStringLiteral("Lag");
         contest.Teams[0].MemberCount = 2;
@@ -33,18 +37,6 @@ class Renames : public ::testing::Test {
         ASSERT_TRUE(writeBytes(roundFile("Per", 1), "SCORE,01,8,8,8,\r\nBONUS,0\r\n\r\n"));
         ASSERT_TRUE(writeBytes(roundFile("Per", 2), "SCORE,01,9,9,9,\r\nBONUS,0\r\n\r\n"));
         ASSERT_TRUE(writeBytes(ResultsFilePath(contest, work), results));
-    }
-
-    void addPilot(int startNo, const char* name, double points) {
-        Pilot& pilot = contest.Pilots[contest.PilotCount++];
-        pilot.StartNo = startNo;
-        pilot.Name = QString::fromUtf8(name);
-        pilot.Club = QStringLiteral("Klubb");
-        pilot.NACNo = QStringLiteral("NAK");
-        pilot.Plane = QStringLiteral("Fly");
-        pilot.Engine = QStringLiteral("Motor");
-        pilot.Radio = QStringLiteral("Radio");
-        pilot.RoundScore[0] = points;
     }
 
     QString roundFile(const char* pilot, int round, const char* contestName = "Vårcup") const {
@@ -62,10 +54,6 @@ class Renames : public ::testing::Test {
 
     QByteArray results = "001, Per, 0512.50, 0000.00, \r\n"
                          "002, K\xe5re \xc5s, 0400.00, 0000.00, \r\n";
-    QTemporaryDir dir;
-    Contest contest;
-    Workspace work;
-    Texts texts;
 };
 
 } // namespace

@@ -1,30 +1,22 @@
 #include "scoring/scorefiles.h"
-#include "support/testsupport.h"
+#include "support/contestfolder.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace veltra;
 
 namespace {
 
-class ScoreFiles : public ::testing::Test {
+class ScoreFiles : public ContestFolder {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        work.ContestDir = dir.path() + u'/';
+        ContestFolder::SetUp();
         contest.ContName = QString::fromUtf8("Vårcup ");
         contest.Rounds = 2;
-        addPilot(1, "Bjørn Æsøy");
-        addPilot(2, "Kåre Ås");
-        addPilot(10, "Åse");
-    }
-
-    void addPilot(int startNo, const char* name) {
-        Pilot& pilot = contest.Pilots[contest.PilotCount++];
-        pilot.StartNo = startNo;
-        pilot.Name = QString::fromUtf8(name);
+        addPilot(contest, "Bjørn Æsøy", 1);
+        addPilot(contest, "Kåre Ås", 2);
+        addPilot(contest, "Åse", 10);
     }
 
     void useSchedule(int judges, int maneuvers) {
@@ -33,12 +25,6 @@ class ScoreFiles : public ::testing::Test {
         for (int m = 0; m < maneuvers; ++m)
             contest.ManeuverK[m] = m % 4;
     }
-
-    QString path(const char* name) const { return dir.path() + u'/' + QString::fromUtf8(name); }
-
-    QTemporaryDir dir;
-    Contest contest;
-    Workspace work;
 };
 
 } // namespace
@@ -46,13 +32,11 @@ class ScoreFiles : public ::testing::Test {
 TEST_F(ScoreFiles, SavedFilesMatchTheExpectedBytes) {
     useSchedule(5, 3);
     RoundMarks marks;
-    const int row0[] = {8, 7, 9, 8, 8};
-    for (int j = 0; j < 5; ++j)
-        marks.setMark(0, j, row0[j]);
-    marks.setMark(1, 0, 10);
-    marks.setMark(1, 2, 0);
-    marks.setMark(1, 3, 6);
-    marks.setMark(1, 4, 5);
+    const int given[2][5] = {{8, 7, 9, 8, 8}, {10, -1, 0, 6, 5}}; // -1: no mark
+    for (int m = 0; m < 2; ++m)
+        for (int j = 0; j < 5; ++j)
+            if (given[m][j] >= 0)
+                marks.setMark(m, j, given[m][j]);
     marks.setBonus(-4);
     contest.Pilots[0].RoundScore = {572.0, 0.0};
     contest.Pilots[1].RoundScore = {-10.0, 1234.567};
@@ -133,7 +117,7 @@ TEST_F(ScoreFiles, RecallReportsDamagedFilesAndKeepsWhatWasRead) {
 TEST_F(ScoreFiles, ReadPreviousScoresMatchesPilotsByName) {
     ASSERT_TRUE(writeBytes(path("Vårcup.RES"), readBytes(testData("results.RES"))));
     contest.Pilots[2].Name = QString::fromUtf8("Åse ");
-    addPilot(4, "Unscored");
+    addPilot(contest, "Unscored", 4);
     contest.Pilots[3].RoundScore = {5.0, 6.0, 7.0};
 
     ASSERT_TRUE(ReadPreviousScores(contest, work, 2));

@@ -1,24 +1,27 @@
 #include "core/language.h"
-#include "support/modal.h"
-#include "support/testsupport.h"
+#include "support/mainwindow.h"
+#include "ui/aboutform.h"
 #include "ui/competitionform.h"
+#include "ui/configgeneralform.h"
+#include "ui/configremotedisplayform.h"
+#include "ui/defineteamsform.h"
+#include "ui/editschedform.h"
 #include "ui/fileselectform.h"
 #include "ui/formsupport.h"
-#include "ui/mainform.h"
+#include "ui/judgeform.h"
+#include "ui/maneuverform.h"
+#include "ui/newscheduleform.h"
+#include "ui/pilotform.h"
+#include "ui/scheduleform.h"
+#include "ui/scoresform.h"
 #include "ui/selectform.h"
+#include "ui/teamform.h"
 
 #include <QAction>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace veltra;
@@ -30,163 +33,54 @@ const char* const kCompetitionItems[] = {
     "ViewResults", "ViewStartlist",    "PrintResults",      "PrintStartList",  "PrintCompetitors",
     "PrintJudges", "PrintScoresheets", "ToolsJudgeAnalysis"};
 
-QString shipped(const char* name) {
-    return QStringLiteral(VELTRA_TEST_DATA "/../../resources/program/") + QString::fromLatin1(name);
+// How many of the items that need a competition are enabled.
+int enabledCompetitionItems(const MainForm& form) {
+    int enabled = 0;
+    for (const char* name : kCompetitionItems)
+        enabled += form.menuCommand(QString::fromLatin1(name))->isEnabled() ? 1 : 0;
+    return enabled;
 }
 
-QString text(QWidget& window, const char* name) {
-    auto* box = window.findChild<QLineEdit*>(QString::fromLatin1(name));
-    return box ? box->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
-}
-
-// The menu bar's own keyboard path: Alt and the menu's access key, then the item's. A menu
-// left open because its item was disabled is closed afterwards.
-void chooseMenu(MainForm& form, Qt::Key menuKey, Qt::Key itemKey) {
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    QTest::keyClick(&form, menuKey, Qt::AltModifier);
-    QWidget* popup = QApplication::activePopupWidget();
-    ASSERT_NE(popup, nullptr);
-    QTest::keyClick(popup, itemKey);
-    while (QWidget* open = QApplication::activePopupWidget())
-        open->close();
-}
-
-// Goes to `folder` in the file dialog by its folder list and picks `file` there.
-void pickFile(QWidget& dialog, const QString& subfolder, const QString& file) {
-    auto& folders = *dialog.findChild<QListWidget*>(QStringLiteral("Directories"));
-    if (!subfolder.isEmpty()) {
-        const auto found = folders.findItems(subfolder, Qt::MatchEndsWith);
-        ASSERT_EQ(found.size(), 1);
-        const QPoint centre = folders.visualItemRect(found.first()).center();
-        QTest::mouseClick(folders.viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(folders.viewport(), Qt::LeftButton, {}, centre);
-    }
-    auto& name = *dialog.findChild<QLineEdit*>(QStringLiteral("txtFilename"));
-    name.clear();
-    QTest::keyClicks(&name, file);
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-}
-
-void acceptMessage(QString* shown) {
-    whenModal([shown](QWidget& box) {
-        auto* message = qobject_cast<QMessageBox*>(&box);
-        ASSERT_NE(message, nullptr);
-        EXPECT_EQ(message->windowTitle(), "Veltra");
-        *shown = message->text();
-        message->accept();
-    });
-}
-
-class Main : public ::testing::Test {
+class Main : public MainWindowTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(home.isValid());
-        for (const char* name : {"English.lng", "Norsk.lng", "Klubbprogram.sch"})
-            ASSERT_TRUE(QFile::copy(shipped(name), home.path() + u'/' + QString::fromLatin1(name)));
+        MainWindowTest::SetUp();
+        ASSERT_TRUE(QFile::copy(shippedFile("Klubbprogram.sch"), path("Klubbprogram.sch")));
         ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("cups")));
         ASSERT_TRUE(QFile::copy(testData("contest.cnt"), cups() + QStringLiteral("contest.cnt")));
     }
 
-    std::unique_ptr<MainForm> start() {
-        state = std::make_unique<AppState>();
-        state->work.ProgramDir = home.path();
-        auto form = std::make_unique<MainForm>(*state, nullptr);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        return form;
-    }
-
     QString cups() const { return home.path() + QStringLiteral("/cups/"); }
-    QString ini() const { return home.path() + QStringLiteral("/Veltra.ini"); }
-
-    QTemporaryDir home;
-    std::unique_ptr<AppState> state;
 };
 
 } // namespace
 
-TEST_F(Main, FirstStartShowsNoCompetitionInEnglishWithEveryMenuItemInPlace) {
+TEST_F(Main, FirstStartThenACompetitionOpenedThroughTheFileDialogIsKeptInTheRecentList) {
     auto form = start();
     EXPECT_TRUE(QFile::exists(ini()));
     EXPECT_TRUE(readBytes(ini()).isEmpty());
     EXPECT_EQ(form->windowTitle(), "Veltra    ver. 2.41");
-    EXPECT_EQ(state->work.CurrentRound, 1);
-    EXPECT_EQ(state->settings.LanguageFile, "English.lng");
-    EXPECT_EQ(text(*form, "Language"), "English.lng");
-    EXPECT_EQ(text(*form, "Footer"), "No competition selected");
-    EXPECT_EQ(text(*form, "ResultMethod"), "Res Meth");
-    auto* progress = form->findChild<QProgressBar*>(QStringLiteral("PROGRESS"));
-    ASSERT_NE(progress, nullptr);
-    EXPECT_FALSE(progress->isVisible());
-    form->showProgress(40);
-    EXPECT_TRUE(progress->isVisible());
-    EXPECT_EQ(progress->value(), 40);
-    form->hideProgress();
+    EXPECT_EQ(boxText(*form, "Language"), "English.lng");
+    EXPECT_EQ(boxText(*form, "Footer"), "No competition selected");
+    EXPECT_EQ(enabledCompetitionItems(*form), 0);
+    EXPECT_FALSE(form->menuCommand(QStringLiteral("File1"))->isVisible());
 
-    // Each menu item as "control=built-in caption".
-    const QStringList items =
-        QStringLiteral(
-            "File=&File,FileChoose=&Select competition,"
-            "FileNew=&New competition,FileClose=&Close,FileExport=&Export to file,"
-            "FileExportResults=&Results,FileExportPilotList=&PilotList,FileExit=&Quit,"
-            "Edit=&Edit,EditScores=&Scores,EditCompetition=&Competition,"
-            "EditSchedule=&Flight schedule,EditStartorder=&Draw startorder,View=&View,"
-            "ViewResults=&Results,ViewStartlist=&Startlist,Printing=&Print,"
-            "PrintResults=&Results,PrintStartList=&Startlist,PrintCompetitors=&Pilotlist,"
-            "PrintJudges=&Judgelist,PrintScoresheets=S&coresheets,Tools=&Tools,"
-            "ToolsJudgeAnalysis=&Judge analysis,Configure=&Configure,"
-            "ConfigureGeneral=&General,ConfigureLanguage=&Language,"
-            "ConfigurePrinting=&Printing,ConfigureExternalDisplay=&ExternalDisplay,"
-            "Help=&Help,VeltraHelp=&Veltra help,About=&About")
-            .split(u',');
-    for (const QString& item : items) {
-        const QStringList parts = item.split(u'=');
-        QAction* action = form->menuCommand(parts[0]);
-        ASSERT_NE(action, nullptr) << parts[0].toStdString();
-        EXPECT_EQ(action->text(), parts[1]);
-        const bool needsCompetition =
-            std::any_of(std::begin(kCompetitionItems), std::end(kCompetitionItems),
-                        [&](const char* name) { return parts[0] == QLatin1String(name); });
-        EXPECT_EQ(action->isEnabled(), !needsCompetition) << parts[0].toStdString();
-    }
-
-    QStringList fileMenu;
-    for (QAction* action : form->findChild<QMenu*>(QStringLiteral("File"))->actions())
-        fileMenu << (action->isSeparator() ? QStringLiteral("-")
-                                           : action->objectName() + (action->menu() ? "*" : ""));
-    fileMenu.replace(fileMenu.indexOf(QStringLiteral("*")),
-                     form->menuCommand(QStringLiteral("FileExport"))->menu()->objectName());
-    EXPECT_EQ(fileMenu,
-              QStringList({"FileChoose", "FileNew", "FileClose", "-", "FileExport", "-", "FileExit",
-                           "-", "File1", "File2", "File3", "File4", "File5"}));
-    for (const char* name : {"File1", "File2", "File3", "File4", "File5"})
-        EXPECT_FALSE(form->menuCommand(QString::fromLatin1(name))->isVisible()) << name;
-}
-
-TEST_F(Main, OpensACompetitionThroughTheFileDialogAndKeepsItInTheRecentList) {
-    auto form = start();
     whenModal([&](QWidget& dialog) {
         EXPECT_EQ(dialog.objectName(), "FileSelectForm");
-        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("lblDirectory"))->text(),
+        EXPECT_EQ(control<QLabel>(dialog, "lblDirectory").text(),
                   QDir::toNativeSeparators(home.path()));
-        EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("txtFilename"))->text(), "*.cnt");
+        EXPECT_EQ(boxText(dialog, "txtFilename"), "*.cnt");
         pickFile(dialog, QStringLiteral("cups"), QStringLiteral("contest.cnt"));
     });
     chooseMenu(*form, Qt::Key_F, Qt::Key_S);
-
-    EXPECT_EQ(state->work.ContestDir, cups());
-    EXPECT_EQ(state->work.ContestFile, "contest.cnt");
-    EXPECT_EQ(text(*form, "Footer"), QDir::toNativeSeparators(cups() + "contest.cnt"));
-    EXPECT_EQ(text(*form, "ResultMethod"), "Std");
+    EXPECT_EQ(state->work.contestPath(), cups() + QStringLiteral("contest.cnt"));
+    EXPECT_EQ(boxText(*form, "Footer"), QDir::toNativeSeparators(cups() + "contest.cnt"));
+    EXPECT_EQ(boxText(*form, "ResultMethod"), "Std");
     EXPECT_EQ(state->contest.PilotCount, 4);
     EXPECT_GT(state->contest.ManeuverCount, 0);
-    for (const char* name : kCompetitionItems)
-        EXPECT_TRUE(form->menuCommand(QString::fromLatin1(name))->isEnabled()) << name;
-    QAction* first = form->menuCommand(QStringLiteral("File1"));
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(first->text(), "&1 : contest.cnt");
+    EXPECT_EQ(enabledCompetitionItems(*form), 13);
+    EXPECT_TRUE(form->menuCommand(QStringLiteral("File1"))->isVisible());
+    EXPECT_EQ(form->menuCommand(QStringLiteral("File1"))->text(), "&1 : contest.cnt");
     const QByteArray saved = readBytes(ini());
     EXPECT_TRUE(saved.contains("FILES_IN_FILEMENU,1\r\n"));
     EXPECT_TRUE(saved.contains("FILENAMES_IN_FILEMENU_1,contest.cnt\r\n"));
@@ -201,16 +95,15 @@ TEST_F(Main, OpensACompetitionThroughTheFileDialogAndKeepsItInTheRecentList) {
     EXPECT_FALSE(form->menuCommand(QStringLiteral("File2"))->isVisible());
 
     chooseMenu(*form, Qt::Key_F, Qt::Key_C);
-    EXPECT_EQ(text(*form, "Footer"), "No competition selected");
+    EXPECT_EQ(boxText(*form, "Footer"), "No competition selected");
     EXPECT_EQ(state->contest.PilotCount, 0);
     EXPECT_EQ(state->contest.JudgeCount, 0);
     EXPECT_EQ(state->contest.ContSchedule, "Klubbprogram.sch");
-    for (const char* name : kCompetitionItems)
-        EXPECT_FALSE(form->menuCommand(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_EQ(enabledCompetitionItems(*form), 0);
     EXPECT_TRUE(form->menuCommand(QStringLiteral("EditSchedule"))->isEnabled());
 }
 
-TEST_F(Main, RecentItemsOpenWithoutTouchingTheSettingsAndAMissingFileIsReported) {
+TEST_F(Main, RecentItemsOpenWithoutTouchingTheSettingsAndFileNewStartsAnEmptyCompetition) {
     const QByteArray settings = "LANGUAGE_FILE,English.lng\r\nFILES_IN_FILEMENU,2\r\n"
                                 "FILENAMES_IN_FILEMENU_1,contest.cnt\r\n"
                                 "FILENAMES_IN_FILEMENU_2,gone.cnt\r\n"
@@ -222,15 +115,13 @@ TEST_F(Main, RecentItemsOpenWithoutTouchingTheSettingsAndAMissingFileIsReported)
         QFile::copy(testData("results.RES"), cups() + QString::fromUtf8("Vårcupen 2026.RES")));
     auto form = start();
     EXPECT_EQ(form->menuCommand(QStringLiteral("File2"))->text(), "&2 : gone.cnt");
-    EXPECT_TRUE(form->menuCommand(QStringLiteral("File2"))->isVisible());
     EXPECT_FALSE(form->menuCommand(QStringLiteral("File3"))->isVisible());
 
     QString shown;
-    acceptMessage(&shown);
+    answerMessage(&shown);
     chooseMenu(*form, Qt::Key_F, Qt::Key_2);
-    EXPECT_EQ(shown, "Unable to locate the file.");
-    EXPECT_EQ(text(*form, "Footer"), QDir::toNativeSeparators(cups() + "gone.cnt"));
-    EXPECT_TRUE(form->menuCommand(QStringLiteral("EditScores"))->isEnabled());
+    EXPECT_EQ(shown, "Veltra:Unable to locate the file.");
+    EXPECT_EQ(boxText(*form, "Footer"), QDir::toNativeSeparators(cups() + "gone.cnt"));
     EXPECT_EQ(state->contest.PilotCount, 0);
 
     chooseMenu(*form, Qt::Key_F, Qt::Key_1);
@@ -240,39 +131,60 @@ TEST_F(Main, RecentItemsOpenWithoutTouchingTheSettingsAndAMissingFileIsReported)
     EXPECT_EQ(state->contest.Pilots[1].RoundScore[1], 1234.57);
     EXPECT_EQ(readBytes(ini()), settings);
 
-    // File, New empties the lists and opens the competition editor, which clears itself.
+    // File, New empties the store and opens the editor, whose OK saves through the file dialog.
     chooseMenu(*form, Qt::Key_F, Qt::Key_N);
     EXPECT_EQ(state->contest.PilotCount, 0);
     EXPECT_EQ(state->contest.JudgeCount, 0);
     EXPECT_EQ(state->contest.TeamCount, 0);
     EXPECT_EQ(state->work.EditMode, 0);
     EXPECT_EQ(state->work.NewContestPending, 0);
-    EXPECT_TRUE(form->competitionForm().isVisible());
-    EXPECT_EQ(form->competitionForm().windowTitle(), QStringLiteral("Ny konkurranse"));
+    CompetitionForm& editor = form->competitionForm();
+    ASSERT_TRUE(editor.isVisible());
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("Ny konkurranse"));
     // Until the new competition is saved nothing may store into the previous one's files.
     EXPECT_TRUE(state->work.ContestFile.isEmpty());
     for (const char* command : {"EditScores", "EditStartorder", "EditCompetition", "FileClose"})
         EXPECT_FALSE(form->menuCommand(QString::fromLatin1(command))->isEnabled()) << command;
-    form->competitionForm().hide();
+    control<QLineEdit>(editor, "CompetitionName").setText(QStringLiteral("Cup"));
+    control<QLineEdit>(editor, "CompetitionDate").setText(QStringLiteral("1. mai"));
+    control<QLineEdit>(editor, "CompetitionLocation").setText(QStringLiteral("Moss"));
+    whenModal([](QWidget& files) { pickFile(files, QString(), QStringLiteral("new.cnt")); });
+    click(editor, "CompetitionOK");
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(state->work.contestPath(), cups() + QStringLiteral("new.cnt"));
+    EXPECT_TRUE(readBytes(state->work.contestPath()).startsWith("CONT_NAME,Cup\r\n"));
+    EXPECT_EQ(boxText(*form, "Footer"), QDir::toNativeSeparators(state->work.contestPath()));
+
+    // Edit, Competition shows the store's competition; Edit, Flight schedule the library.
+    control<QLineEdit>(*form, "ResultMethod").clear();
+    whenModal([](QWidget& shown) {
+        EXPECT_EQ(boxText(shown, "CompetitionName"), "Cup");
+        click(shown, "CompetitionCancel");
+    });
+    chooseMenu(*form, Qt::Key_E, Qt::Key_C);
+    EXPECT_EQ(state->work.EditMode, 1);
+    EXPECT_EQ(boxText(*form, "ResultMethod"), "Std");
+    QString opened;
+    whenModal([&opened](QWidget& shown) {
+        opened = shown.objectName();
+        click(shown, "ScheduleReturn");
+    });
+    chooseMenu(*form, Qt::Key_E, Qt::Key_F);
+    EXPECT_EQ(opened, "ScheduleForm");
 }
 
-TEST_F(Main, ALanguageChosenFromTheMenuRelabelsEveryWindowAndIsKeptAtQuit) {
+TEST_F(Main, ALanguageChosenFromTheMenuRelabelsEveryWindowAndIsFoundAgainAtTheNextStart) {
     auto form = start();
     FileSelectForm& dialog = form->fileSelectForm();
     EXPECT_EQ(dialog.windowTitle(), "Select file");
     whenModal([&](QWidget& shown) { pickFile(shown, QString(), QStringLiteral("Norsk.lng")); });
     chooseMenu(*form, Qt::Key_C, Qt::Key_L);
-
-    EXPECT_EQ(text(*form, "Language"), "Norsk.lng");
-    EXPECT_EQ(form->menuCommand(QStringLiteral("File"))->text(), "&Fil");
+    EXPECT_EQ(boxText(*form, "Language"), "Norsk.lng");
     EXPECT_EQ(form->menuCommand(QStringLiteral("ToolsJudgeAnalysis"))->text(), "&Dommeranalyse");
     EXPECT_EQ(dialog.windowTitle(), "Velg fil");
-    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("lblDisk"))->text(), "&Disker :");
     EXPECT_EQ(form->selectForm().windowTitle(), "Velg");
     // The footer changes only at the next File, Close.
-    EXPECT_EQ(text(*form, "Footer"), "No competition selected");
-    chooseMenu(*form, Qt::Key_F, Qt::Key_L);
-    EXPECT_EQ(text(*form, "Footer"), "No competition selected");
+    EXPECT_EQ(boxText(*form, "Footer"), "No competition selected");
     form->ContestSelected(1);
     // A window made after the language was read takes its captions too.
     whenModal([](QWidget& scores) {
@@ -282,70 +194,95 @@ TEST_F(Main, ALanguageChosenFromTheMenuRelabelsEveryWindowAndIsKeptAtQuit) {
     });
     chooseMenu(*form, Qt::Key_R, Qt::Key_P);
     chooseMenu(*form, Qt::Key_F, Qt::Key_L);
-    EXPECT_EQ(text(*form, "Footer"), "Ingen konkurranse valgt");
-
+    EXPECT_EQ(boxText(*form, "Footer"), "Ingen konkurranse valgt");
     chooseMenu(*form, Qt::Key_F, Qt::Key_A);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(readBytes(ini()).startsWith("LANGUAGE_FILE,Norsk.lng\r\n"));
 
+    // A language file outside the program folder is kept with its folder, also at the close box.
+    ASSERT_TRUE(QFile::copy(shippedFile("Norsk.lng"), cups() + QStringLiteral("Eget.lng")));
     form = start();
     EXPECT_EQ(form->menuCommand(QStringLiteral("FileExit"))->text(), "&Avslutt");
-    EXPECT_EQ(text(*form, "Footer"), "Ingen konkurranse valgt");
-}
-
-TEST_F(Main, ALanguageFileOutsideTheProgramFolderIsFoundAgainAfterTheCloseBox) {
-    ASSERT_TRUE(QFile::copy(shipped("Norsk.lng"), cups() + QStringLiteral("Eget.lng")));
-    auto form = start();
-    whenModal([&](QWidget& dialog) {
-        pickFile(dialog, QStringLiteral("cups"), QStringLiteral("Eget.lng"));
+    EXPECT_EQ(boxText(*form, "Footer"), "Ingen konkurranse valgt");
+    whenModal([&](QWidget& shown) {
+        pickFile(shown, QStringLiteral("cups"), QStringLiteral("Eget.lng"));
     });
-    chooseMenu(*form, Qt::Key_C, Qt::Key_L);
-    EXPECT_EQ(text(*form, "Language"), "Eget.lng");
+    chooseMenu(*form, Qt::Key_O, Qt::Key_S);
+    EXPECT_EQ(boxText(*form, "Language"), "Eget.lng");
     EXPECT_EQ(state->work.LanguageDir, home.path() + QStringLiteral("/cups"));
     form->close();
     EXPECT_TRUE(readBytes(ini()).startsWith("LANGUAGE_FILE," + cups().toUtf8() + "Eget.lng\r\n"));
-
     form = start();
-    EXPECT_EQ(text(*form, "Language"), "Eget.lng");
+    EXPECT_EQ(boxText(*form, "Language"), "Eget.lng");
     EXPECT_EQ(form->menuCommand(QStringLiteral("File"))->text(), "&Fil");
 }
 
 TEST_F(Main, AMissingLanguageFileOrAFailedSaveIsReported) {
     ASSERT_TRUE(writeBytes(ini(), "LANGUAGE_FILE,Svenska.lng\r\n"));
     QString shown;
-    acceptMessage(&shown);
+    answerMessage(&shown);
     auto form = start();
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("Unable to locate the file.\n")));
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Veltra:Unable to locate the file.\n")));
     EXPECT_TRUE(shown.endsWith(QStringLiteral("Svenska.lng")));
-    EXPECT_FALSE(QFile::exists(home.path() + QStringLiteral("/Svenska.lng")));
-    EXPECT_EQ(text(*form, "Language"), "Lang");
+    EXPECT_FALSE(QFile::exists(path("Svenska.lng")));
+    EXPECT_EQ(boxText(*form, "Language"), "Lang");
     EXPECT_EQ(form->menuCommand(QStringLiteral("File"))->text(), "&File");
-    EXPECT_EQ(text(*form, "Footer"), "No competition selected");
+    EXPECT_EQ(boxText(*form, "Footer"), "No competition selected");
 
     ASSERT_TRUE(QFile::remove(ini()));
     ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Veltra.ini")));
     shown.clear();
-    acceptMessage(&shown);
+    answerMessage(&shown);
     form->SaveConfigFile();
     EXPECT_TRUE(shown.contains(QStringLiteral("Veltra.ini"))) << shown.toStdString();
 }
 
-TEST_F(Main, EveryCaptionKeyOfTheseWindowsHasItsControl) {
+// A key the language file names reaches its control only when exactly one control of its
+// window carries it.
+TEST_F(Main, EveryCaptionKeyHasOneControlInItsWindowThatShowsTheLanguageFilesText) {
+    ASSERT_TRUE(writeBytes(ini(), "LANGUAGE_FILE,Norsk.lng\r\n"));
     auto form = start();
-    QWidget* windows[] = {form.get(), &form->fileSelectForm(), &form->selectForm()};
+    AppState& s = *state;
+    std::vector<std::unique_ptr<QWidget>> made;
+    made.push_back(std::make_unique<AboutForm>(s.texts, *form));
+    made.push_back(std::make_unique<ConfigGeneralForm>(s.settings, s.texts, *form));
+    made.push_back(std::make_unique<ConfigRemoteDisplayForm>(s.settings, s.texts, *form));
+    made.push_back(std::make_unique<CompetitionForm>(s));
+    made.push_back(std::make_unique<PilotForm>(s));
+    made.push_back(std::make_unique<JudgeForm>(s));
+    made.push_back(std::make_unique<DefineTeamsForm>(s));
+    made.push_back(std::make_unique<TeamForm>(s));
+    made.push_back(std::make_unique<ScheduleForm>(s));
+    made.push_back(std::make_unique<NewScheduleForm>(s));
+    made.push_back(std::make_unique<EditSchedForm>(s));
+    made.push_back(std::make_unique<ManeuverForm>(s));
+    made.push_back(std::make_unique<ScoresForm>(s));
+    QList<QWidget*> windows = {form.get(), &form->fileSelectForm(), &form->selectForm()};
+    for (const auto& window : made)
+        windows << window.get();
+
+    Texts norwegian;
+    ASSERT_TRUE(ReadLanguageFile(shippedFile("Norsk.lng"), norwegian));
+    QSet<QString> covered;
     for (const LanguageKey& key : LanguageKeys()) {
-        QWidget* window = nullptr;
-        for (QWidget* candidate : windows) {
-            if (candidate->objectName() == QLatin1String(key.window))
-                window = candidate;
+        for (QWidget* window : windows) {
+            if (window->objectName() != QLatin1String(key.window))
+                continue;
+            covered << window->objectName();
+            QList<QObject*> carriers = window->findChildren<QObject*>();
+            carriers << window;
+            carriers.removeIf([&key](QObject* object) {
+                return object->property(LanguageKeyProperty).toString() != QLatin1String(key.key);
+            });
+            ASSERT_EQ(carriers.size(), 1) << key.key;
+            QObject* carrier = carriers.first();
+            const auto* widget = qobject_cast<QWidget*>(carrier);
+            const QString shown =
+                qobject_cast<QMenu*>(carrier)  ? carrier->property("title").toString()
+                : widget && widget->isWindow() ? widget->windowTitle()
+                                               : carrier->property("text").toString();
+            EXPECT_EQ(shown, norwegian.get(QString::fromLatin1(key.key))) << key.key;
         }
-        if (!window)
-            continue;
-        int carriers = window->property(LanguageKeyProperty).toString() == key.key ? 1 : 0;
-        for (QObject* child : window->findChildren<QObject*>()) {
-            if (child->property(LanguageKeyProperty).toString() == QLatin1String(key.key))
-                ++carriers;
-        }
-        EXPECT_EQ(carriers, 1) << key.key;
     }
+    EXPECT_EQ(covered.size(), windows.size());
 }

@@ -1,43 +1,24 @@
-#include "support/modal.h"
-#include "support/testsupport.h"
+#include "support/windowdriver.h"
 #include "ui/fileselectform.h"
 #include "ui/selectform.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace veltra;
 
 namespace {
 
-template <typename T> T& control(QWidget& window, const char* name) {
-    T* found = window.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return *found;
-}
+const QString kCompetitions = QStringLiteral("Competition files (*.cnt)");
 
-QStringList lines(const QListWidget& list) {
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i)
-        texts << list.item(i)->text().trimmed();
+QStringList trimmedLines(const QListWidget& list) {
+    QStringList texts = lines(list);
+    for (QString& text : texts)
+        text = text.trimmed();
     return texts;
-}
-
-void clickLine(QListWidget& list, const QString& text, bool twice = false) {
-    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchEndsWith);
-    ASSERT_EQ(found.size(), 1) << text.toStdString();
-    const QPoint centre = list.visualItemRect(found.first()).center();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
-    if (twice)
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
 }
 
 class FileSelect : public ::testing::Test {
@@ -51,6 +32,9 @@ class FileSelect : public ::testing::Test {
         main.show();
     }
 
+    QListWidget& files() { return control<QListWidget>(form, "Files"); }
+    QLineEdit& name() { return control<QLineEdit>(form, "txtFilename"); }
+
     QTemporaryDir dir;
     QWidget main;
     Texts texts;
@@ -62,30 +46,27 @@ class FileSelect : public ::testing::Test {
 TEST_F(FileSelect, RefusesAPatternAsNameAndTakesAPickedFile) {
     whenModal([&](QWidget& dialog) {
         EXPECT_EQ(&dialog, &form);
-        EXPECT_EQ(control<QComboBox>(form, "cmbFilters").currentText(),
-                  "Competition files (*.cnt)");
-        EXPECT_EQ(control<QLineEdit>(form, "txtFilename").text(), "*.cnt");
+        EXPECT_EQ(control<QComboBox>(form, "cmbFilters").currentText(), kCompetitions);
+        EXPECT_EQ(name().text(), "*.cnt");
         EXPECT_EQ(control<QLabel>(form, "lblDirectory").text(),
                   QDir::toNativeSeparators(dir.path()));
-        EXPECT_EQ(lines(control<QListWidget>(form, "Files")), QStringList({"a.cnt", "b.CNT"}));
-        EXPECT_EQ(control<QPushButton>(form, "cmdCancel").text(), "&Cancel");
+        EXPECT_EQ(trimmedLines(files()), QStringList({"a.cnt", "b.CNT"}));
         const QPoint middle = form.frameGeometry().center();
         EXPECT_NEAR(middle.x(), main.frameGeometry().center().x(), 2);
         EXPECT_NEAR(middle.y(), main.frameGeometry().center().y(), 2);
 
-        QTest::mouseClick(&control<QPushButton>(form, "cmdOK"), Qt::LeftButton);
+        click(form, "cmdOK");
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(form.tag(), "CANCEL");
-        control<QLineEdit>(form, "txtFilename").clear();
-        QTest::keyClicks(&control<QLineEdit>(form, "txtFilename"), QStringLiteral("  "));
-        QTest::keyClick(&control<QLineEdit>(form, "txtFilename"), Qt::Key_Return);
+        name().clear();
+        QTest::keyClicks(&name(), QStringLiteral("  "));
+        QTest::keyClick(&name(), Qt::Key_Return);
         EXPECT_TRUE(form.isVisible());
-
-        clickLine(control<QListWidget>(form, "Files"), QStringLiteral("b.CNT"));
-        EXPECT_EQ(control<QLineEdit>(form, "txtFilename").text(), "b.CNT");
-        QTest::keyClick(&control<QLineEdit>(form, "txtFilename"), Qt::Key_Return);
+        clickRow(files(), rowOf(files(), QStringLiteral("b.CNT")));
+        EXPECT_EQ(name().text(), "b.CNT");
+        QTest::keyClick(&name(), Qt::Key_Return);
     });
-    const auto chosen = form.choose(QStringLiteral("Competition files (*.cnt)"), dir.path(), true);
+    const auto chosen = form.choose(kCompetitions, dir.path(), true);
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->fileName, "b.CNT");
     EXPECT_EQ(chosen->folder, dir.path() + u'/');
@@ -99,67 +80,54 @@ TEST_F(FileSelect, RefusesAPatternAsNameAndTakesAPickedFile) {
 TEST_F(FileSelect, CancelEscapeAndTheFolderList) {
     whenModal([&](QWidget&) {
         QListWidget& folders = control<QListWidget>(form, "Directories");
-        clickLine(folders, QStringLiteral("sub"), true);
+        doubleClickRow(folders, rowOf(folders, QStringLiteral("sub")));
         EXPECT_EQ(control<QLabel>(form, "lblDirectory").text(),
                   QDir::toNativeSeparators(dir.path() + QStringLiteral("/sub")));
-        EXPECT_EQ(lines(control<QListWidget>(form, "Files")), QStringList{"d.cnt"});
+        EXPECT_EQ(trimmedLines(files()), QStringList{"d.cnt"});
         // Enter in the folder list opens the selected folder and leaves the dialog open.
         folders.setCurrentRow(folders.count() - 2);
         QTest::keyClick(&folders, Qt::Key_Return);
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(form.folder(), dir.path());
-        EXPECT_TRUE(lines(folders).contains(QStringLiteral("sub")));
-        QTest::mouseClick(&control<QPushButton>(form, "cmdCancel"), Qt::LeftButton);
+        EXPECT_TRUE(trimmedLines(folders).contains(QStringLiteral("sub")));
+        click(form, "cmdCancel");
     });
-    EXPECT_FALSE(form.choose(QStringLiteral("Competition files (*.cnt)"), dir.path(), false));
+    EXPECT_FALSE(form.choose(kCompetitions, dir.path(), false));
     EXPECT_EQ(form.tag(), "CANCEL");
 
     whenModal([&](QWidget&) {
-        clickLine(control<QListWidget>(form, "Files"), QStringLiteral("a.cnt"));
+        clickRow(files(), rowOf(files(), QStringLiteral("a.cnt")));
         QTest::keyClick(&form, Qt::Key_Escape);
     });
-    EXPECT_FALSE(form.choose(QStringLiteral("Competition files (*.cnt)"), dir.path(), false));
+    EXPECT_FALSE(form.choose(kCompetitions, dir.path(), false));
 
-    whenModal([&](QWidget&) {
-        clickLine(control<QListWidget>(form, "Files"), QStringLiteral("a.cnt"), true);
-    });
-    const auto picked = form.choose(QStringLiteral("Competition files (*.cnt)"), dir.path(), false);
+    whenModal([&](QWidget&) { doubleClickRow(files(), rowOf(files(), QStringLiteral("a.cnt"))); });
+    const auto picked = form.choose(kCompetitions, dir.path(), false);
     ASSERT_TRUE(picked);
     EXPECT_EQ(picked->fileName, "a.cnt");
 }
 
-TEST_F(FileSelect, ChoosingAFileTypeFollowsTheCaption) {
-    form.addFileType(QStringLiteral("Competition files (*.cnt)"));
+TEST_F(FileSelect, ChoosingAFileTypeDoesWhatTheCaptionSays) {
+    form.addFileType(kCompetitions);
     form.addFileType(QStringLiteral("Language files    (*.lng)"));
     form.setFolder(dir.path());
     QComboBox& types = control<QComboBox>(form, "cmbFilters");
-    QLineEdit& name = control<QLineEdit>(form, "txtFilename");
-    const auto chooseType = [&](int index) {
+    // The caption, the name typed, the file type chosen by key and what the name becomes.
+    const std::tuple<const char*, const char*, int, const char*> cases[] = {
+        {"Lagre som", "Cup.cnt", 1, "Cup.lng"},
+        // A name without a full stop takes the extension instead of being replaced by it.
+        {"Lagre som", "Cup", 0, "Cup.cnt"},
+        {"Åpne fil", "Cup.cnt", 1, "*.lng"},
+        {"Velg fil", "Cup.cnt", 1, "Cup.cnt"}};
+    for (const auto& [caption, typed, index, expected] : cases) {
+        form.setWindowTitle(QString::fromUtf8(caption));
+        name().setText(QString::fromLatin1(typed));
         types.setCurrentIndex(1 - index);
         QTest::keyClick(&types, index == 1 ? Qt::Key_Down : Qt::Key_Up);
         ASSERT_EQ(types.currentIndex(), index);
-    };
-
-    form.setWindowTitle(QStringLiteral("Lagre som"));
-    name.setText(QStringLiteral("Cup.cnt"));
-    chooseType(1);
-    EXPECT_EQ(name.text(), "Cup.lng");
-    EXPECT_EQ(lines(control<QListWidget>(form, "Files")), QStringList{"c.lng"});
-    // A name without a full stop takes the extension instead of being replaced by it.
-    name.setText(QStringLiteral("Cup"));
-    chooseType(0);
-    EXPECT_EQ(name.text(), "Cup.cnt");
-
-    form.setWindowTitle(QString::fromUtf8("Åpne fil"));
-    name.setText(QStringLiteral("Cup.cnt"));
-    chooseType(1);
-    EXPECT_EQ(name.text(), "*.lng");
-
-    form.setWindowTitle(QStringLiteral("Velg fil"));
-    name.setText(QStringLiteral("Cup.cnt"));
-    chooseType(1);
-    EXPECT_EQ(name.text(), "Cup.cnt");
-    EXPECT_EQ(lines(control<QListWidget>(form, "Files")), QStringList{"c.lng"});
+        EXPECT_EQ(name().text(), QString::fromUtf8(expected)) << caption << ' ' << typed;
+    }
+    EXPECT_EQ(trimmedLines(files()), QStringList{"c.lng"});
 }
 
 TEST(Select, ListsJudgesOrPilotsAndGivesTheChosenIndex) {
@@ -176,31 +144,24 @@ TEST(Select, ListsJudgesOrPilotsAndGivesTheChosenIndex) {
     texts.set(QStringLiteral("GENERAL_OK"), QStringLiteral("&Ja"));
     SelectForm form(contest, texts, main);
     QListWidget& list = control<QListWidget>(form, "SelectList");
-
-    form.setTag(QStringLiteral("JUDGES"));
-    whenModal([&](QWidget&) {
-        EXPECT_EQ(lines(list), QStringList({"Åse", "Per"}));
-        EXPECT_EQ(control<QPushButton>(form, "SelectOK").text(), "&Ja");
-        clickLine(list, QStringLiteral("Per"));
-        QTest::mouseClick(&control<QPushButton>(form, "SelectOK"), Qt::LeftButton);
-    });
-    form.exec();
-    EXPECT_EQ(form.listIndex(), 1);
-
-    form.setTag(QStringLiteral("PILOTS"));
-    whenModal([&](QWidget&) {
-        EXPECT_EQ(lines(list), QStringList({"Pilot 1", "Pilot 2", "Pilot 3"}));
-        QTest::mouseClick(&control<QPushButton>(form, "SelectOK"), Qt::LeftButton);
-    });
-    form.exec();
-    EXPECT_EQ(form.listIndex(), -1);
-
-    form.setTag(QStringLiteral("TEAMS"));
-    whenModal([&](QWidget&) {
-        EXPECT_EQ(lines(list), QStringList({"Pilot 1", "Pilot 2", "Pilot 3"}));
-        clickLine(list, QStringLiteral("Pilot 3"));
-        QTest::keyClick(&form, Qt::Key_Escape);
-    });
-    form.exec();
-    EXPECT_EQ(form.listIndex(), -1);
+    // The tag, the lines it lists, the line picked (or none) and whether OK or Escape ends it.
+    const std::tuple<const char*, QStringList, int, bool, int> cases[] = {
+        {"JUDGES", {"Åse", "Per"}, 1, true, 1},
+        {"PILOTS", {"Pilot 1", "Pilot 2", "Pilot 3"}, -1, true, -1},
+        {"TEAMS", {"Pilot 1", "Pilot 2", "Pilot 3"}, 2, false, -1}};
+    for (const auto& [tag, listed, picked, ok, index] : cases) {
+        form.setTag(QString::fromLatin1(tag));
+        whenModal([&, listed = listed, picked = picked, ok = ok](QWidget&) {
+            EXPECT_EQ(trimmedLines(list), listed);
+            EXPECT_EQ(control<QAbstractButton>(form, "SelectOK").text(), "&Ja");
+            if (picked >= 0)
+                clickRow(list, picked);
+            if (ok)
+                click(form, "SelectOK");
+            else
+                QTest::keyClick(&form, Qt::Key_Escape);
+        });
+        form.exec();
+        EXPECT_EQ(form.listIndex(), index) << tag;
+    }
 }

@@ -1,7 +1,6 @@
 #include "core/contestfiles.h"
-#include "support/testsupport.h"
+#include "support/windowdriver.h"
 #include "ui/defineteamsform.h"
-#include "windowdriver.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -74,7 +73,7 @@ TEST_F(TeamWindows, ANewTeamNeedsANameAndAMemberAndTakesAtMostThree) {
     EXPECT_EQ(teamList().item(3)->text(), "Lag 1");
 }
 
-TEST_F(TeamWindows, CancelLeavesTheTeamsAsTheyWereAndAChangeShowsAtOnce) {
+TEST_F(TeamWindows, CancelLeavesTheTeamsAChangeShowsAtOnceAndTwentyAreTheMost) {
     whenModal([](QWidget& team) {
         control<QLineEdit>(team, "TeamName").setText(QStringLiteral("Ny"));
         click(team, "TeamCancel");
@@ -104,23 +103,21 @@ TEST_F(TeamWindows, CancelLeavesTheTeamsAsTheyWereAndAChangeShowsAtOnce) {
     click(teams, "TeamsOK");
     EXPECT_FALSE(teams.isVisible());
     EXPECT_EQ(state.contest.TeamCount, 3);
-}
 
-TEST_F(TeamWindows, TwentyTeamsAreTheMostTheDialogAdds) {
+    // Twenty teams are the most the dialog adds.
     for (int t = 3; t < EditorMaxTeams; ++t) {
         state.contest.Teams[t].Name = QStringLiteral("T%1").arg(t);
         state.contest.Teams[t].MemberCount = 0;
     }
     state.contest.TeamCount = EditorMaxTeams;
-    teams.hide();
     teams.show();
     EXPECT_FALSE(enabled(teams, "AddTeam"));
     clickRow(teamList(), 1);
     EXPECT_TRUE(enabled(teams, "RemoveTeam"));
     click(teams, "RemoveTeam");
     EXPECT_EQ(state.contest.TeamCount, EditorMaxTeams - 1);
-    EXPECT_EQ(state.contest.Teams[1].Name, "Alle");
-    EXPECT_EQ(teamList().item(1)->text(), "Alle");
+    EXPECT_EQ(state.contest.Teams[1].Name, "Alle fire");
+    EXPECT_EQ(teamList().item(1)->text(), "Alle fire");
     EXPECT_TRUE(enabled(teams, "AddTeam"));
     EXPECT_FALSE(enabled(teams, "RemoveTeam"));
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "support/modal.h"
+#include "support/testsupport.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTest>
@@ -17,6 +19,10 @@ template <typename T> T& control(QWidget& window, const char* name) {
     if (!found)
         throw std::runtime_error(std::string("no control ") + name);
     return *found;
+}
+
+inline QString boxText(QWidget& window, const char* name) {
+    return control<QLineEdit>(window, name).text();
 }
 
 inline void click(QWidget& window, const char* button) {
@@ -35,6 +41,14 @@ inline void doubleClickRow(QListWidget& list, int row) {
                        list.visualItemRect(list.item(row)).center());
 }
 
+// The line ending in `text`.
+inline int rowOf(const QListWidget& list, const QString& text) {
+    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchEndsWith);
+    if (found.size() != 1)
+        throw std::runtime_error("no single line " + text.toStdString());
+    return list.row(found.first());
+}
+
 inline QStringList lines(const QListWidget& list) {
     QStringList texts;
     for (int i = 0; i < list.count(); ++i)
@@ -42,7 +56,33 @@ inline QStringList lines(const QListWidget& list) {
     return texts;
 }
 
-// Answers the next message box with `button` and keeps its text.
+// The menu bar's own keyboard path: Alt and the menu's access key, then the item's. A menu
+// left open because its item was disabled is closed afterwards.
+inline void chooseMenu(QWidget& window, Qt::Key menuKey, Qt::Key itemKey) {
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window))
+        throw std::runtime_error("the window does not become active");
+    QTest::keyClick(&window, menuKey, Qt::AltModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    if (!popup)
+        throw std::runtime_error("no menu opened");
+    QTest::keyClick(popup, itemKey);
+    while (QWidget* open = QApplication::activePopupWidget())
+        open->close();
+}
+
+// In the file dialog: goes into `subfolder` by its folder list, when given, and takes `file`.
+inline void pickFile(QWidget& dialog, const QString& subfolder, const QString& file) {
+    auto& folders = control<QListWidget>(dialog, "Directories");
+    if (!subfolder.isEmpty())
+        doubleClickRow(folders, rowOf(folders, subfolder));
+    auto& name = control<QLineEdit>(dialog, "txtFilename");
+    name.clear();
+    QTest::keyClicks(&name, file);
+    click(dialog, "cmdOK");
+}
+
+// Answers the next message box with `button` and keeps its title and text as "title:text".
 inline void answerMessage(QString* shown, QMessageBox::StandardButton button = QMessageBox::Ok) {
     whenModal([shown, button](QWidget& window) {
         auto* box = qobject_cast<QMessageBox*>(&window);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/appstate.h"
+#include "support/windowdriver.h"
+#include "ui/mainform.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+inline QString shippedFile(const char* name) {
+    return QStringLiteral(VELTRA_SOURCE_DIR "/resources/program/") + QString::fromLatin1(name);
+}
+
+// The main window started on a program folder of its own that holds the shipped language files.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        for (const char* name : {"English.lng", "Norsk.lng"})
+            ASSERT_TRUE(QFile::copy(shippedFile(name), path(name)));
+    }
+
+    std::unique_ptr<veltra::MainForm> start() {
+        state = std::make_unique<veltra::AppState>();
+        state->work.ProgramDir = home.path();
+        auto form = std::make_unique<veltra::MainForm>(*state, nullptr);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        return form;
+    }
+
+    QString path(const char* name) const { return home.path() + u'/' + QString::fromUtf8(name); }
+    QString ini() const { return path("Veltra.ini"); }
+
+    QTemporaryDir home;
+    std::unique_ptr<veltra::AppState> state;
+};
