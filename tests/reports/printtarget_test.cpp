@@ -1,9 +1,4 @@
-#include "reports/competitorlists.h"
 #include "reports/printoutput.h"
-#include "reports/resultsprint.h"
-#include "reports/roundscoreprint.h"
-#include "reports/scoresheets.h"
-#include "reports/startlist.h"
 #include "reports/textpages.h"
 #include "reportstestsupport.h"
 
@@ -104,37 +99,6 @@ TEST(PdfOutput, NothingPrintedWritesNoFileAndAFailedWriteIsReported) {
         });
     EXPECT_FALSE(status);
     EXPECT_FALSE(status.message.isEmpty());
-}
-
-TEST(PdfOutput, EveryReportInItsPages) {
-    QTemporaryDir folder;
-    Contest contest = SampleContest(45, 2, 17, 6);
-    const Texts texts = ReportTexts();
-    const PrintSettings settings;
-    const auto pages = [&](const Report& report) {
-        const QString path = folder.filePath(QStringLiteral("report.pdf"));
-        EXPECT_TRUE(PrintToPdf(path, QString(), report));
-        return PdfPageCount(readBytes(path));
-    };
-    EXPECT_EQ(pages([&](PrintTarget& t) { PrintPilotList(contest, texts, settings, 2, t); }), 4);
-    EXPECT_EQ(pages([&](PrintTarget& t) { PrintJudgeList(contest, texts, settings, 1, t); }), 1);
-    EXPECT_EQ(pages([&](PrintTarget& t) {
-                  PrintStartList(contest, texts, settings, {1, 1, 6, 0, 10}, t);
-              }),
-              4);
-    EXPECT_EQ(pages([&](PrintTarget& t) {
-                  PrintScoreSheets(contest, texts, settings,
-                                   {ScoreSheetChoice::OneJudgeAllPilots, 1, 0}, t);
-              }),
-              45);
-    EXPECT_EQ(pages([&](PrintTarget& t) {
-                  PrintResults(contest, texts, settings, {1, 6, true}, t);
-              }),
-              2);
-    EXPECT_EQ(pages([&](PrintTarget& t) {
-                  PrintRoundScores(contest, texts, settings, 0, 2, RoundMarks(), t);
-              }),
-              1);
 }
 
 } // namespace

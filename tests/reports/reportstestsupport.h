@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ansitext.h"
 #include "core/contest.h"
 #include "core/texts.h"
 #include "reports/recordingtarget.h"
@@ -108,6 +109,14 @@ inline QStringList LinesOf(const RecordedDocument& document) {
     for (const TextLine& line : document.textLines)
         lines.append(line.text);
     return lines;
+}
+
+// The text printer's lines as the file they would make: 8-bit text, each line ended by CR LF.
+inline QByteArray PrintedText(const RecordedDocument& document) {
+    QString text;
+    for (const TextLine& line : document.textLines)
+        text += line.text + QStringLiteral("\r\n");
+    return toAnsi(text);
 }
 
 inline QString Padded(const char* text, int width) {

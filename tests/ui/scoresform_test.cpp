@@ -1,17 +1,11 @@
 #include "scoring/scorefiles.h"
-#include "support/modal.h"
-#include "support/testsupport.h"
+#include "support/windowdriver.h"
 #include "ui/scoresform.h"
 
-#include <QCheckBox>
 #include <QDir>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace veltra;
@@ -27,8 +21,6 @@ class ScoresWindow : public ::testing::Test {
         c.ContName = QString::fromUtf8("Vårcup");
         c.Rounds = 3;
         c.JudgeCount = 5;
-        for (int j = 0; j < 5; ++j)
-            c.Judges[j].Name = QStringLiteral("Judge %1").arg(j + 1);
         c.ManeuverCount = 3;
         c.ManeuverName = {QStringLiteral("Loop"), QStringLiteral("Roll"), QStringLiteral("Spin")};
         c.ManeuverK = {3, 2, 0};
@@ -43,13 +35,9 @@ class ScoresWindow : public ::testing::Test {
         form = std::make_unique<ScoresForm>(state);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        grid = form->findChild<QTableWidget*>(QStringLiteral("ResultGrid"));
-        pilots = form->findChild<QListWidget*>(QStringLiteral("PilotList"));
-        bonus = form->findChild<QSpinBox*>(QStringLiteral("ScoresBonus"));
-        round = form->findChild<QSpinBox*>(QStringLiteral("RoundChange"));
-        next = form->findChild<QPushButton*>(QStringLiteral("ScoresNext"));
-        ok = form->findChild<QPushButton*>(QStringLiteral("ScoresOK"));
-        ASSERT_TRUE(grid && pilots && bonus && round && next && ok);
+        grid = &control<QTableWidget>(*form, "ResultGrid");
+        pilots = &control<QListWidget>(*form, "PilotList");
+        bonus = &control<QSpinBox>(*form, "ScoresBonus");
     }
 
     void type(const char* keys) {
@@ -68,9 +56,6 @@ class ScoresWindow : public ::testing::Test {
     QTableWidget* grid = nullptr;
     QListWidget* pilots = nullptr;
     QSpinBox* bonus = nullptr;
-    QSpinBox* round = nullptr;
-    QPushButton* next = nullptr;
-    QPushButton* ok = nullptr;
 };
 
 } // namespace
@@ -125,7 +110,7 @@ TEST_F(ScoresWindow, MovingOnStoresAndRecallsAndAnUnscoredPilotGetsZero) {
     bonus->setValue(10);
     type("999");
     EXPECT_EQ(cell(4, 7), QStringLiteral("  70.4")); // (27 + 18 + 9 + 10) x 1.10
-    QTest::mouseClick(next, Qt::LeftButton);
+    click(*form, "ScoresNext");
     EXPECT_TRUE(QFile::exists(roundFile(0, 1)));
     EXPECT_EQ(pilots->currentRow(), 1);
     EXPECT_EQ(bonus->value(), 0);
@@ -133,8 +118,8 @@ TEST_F(ScoresWindow, MovingOnStoresAndRecallsAndAnUnscoredPilotGetsZero) {
     EXPECT_EQ(cell(4, 7), QStringLiteral("   0.0"));
     EXPECT_EQ(state.contest.Pilots[1].RoundScore[0], 0.0);
 
-    QTest::mouseClick(next, Qt::LeftButton);
-    QTest::mouseClick(next, Qt::LeftButton);
+    click(*form, "ScoresNext");
+    click(*form, "ScoresNext");
     EXPECT_EQ(pilots->currentRow(), 0); // Next on the last pilot wraps to the first
     EXPECT_EQ(cell(1, 2), "9");
     EXPECT_EQ(cell(1, 3), "0"); // an empty cell was stored as 0 ...
@@ -142,11 +127,11 @@ TEST_F(ScoresWindow, MovingOnStoresAndRecallsAndAnUnscoredPilotGetsZero) {
     EXPECT_EQ(cell(1, 7), ""); // ... and now counts: five marks, highest and lowest dropped
     EXPECT_EQ(cell(4, 7), QStringLiteral("  11.0"));
 
-    round->setValue(2);
+    control<QSpinBox>(*form, "RoundChange").setValue(2);
     EXPECT_EQ(state.work.CurrentRound, 2);
     EXPECT_EQ(cell(1, 2), "");
     type("5");
-    QTest::mouseClick(ok, Qt::LeftButton);
+    click(*form, "ScoresOK");
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(QFile::exists(roundFile(0, 2)));
     const QByteArray results = readBytes(ResultsFilePath(state.contest, state.work));
@@ -159,17 +144,14 @@ TEST_F(ScoresWindow, AFailedStoreKeepsThePilotAndTheMarks) {
     type("8");
     state.work.ContestDir = dir.path() + QStringLiteral("/vanished/");
     QString shown;
-    whenModal([&](QWidget& box) {
-        shown = static_cast<QMessageBox&>(box).text();
-        box.close();
-    });
+    answerMessage(&shown);
     pilots->setCurrentRow(2);
     EXPECT_TRUE(shown.contains(QStringLiteral("vanished"))) << shown.toStdString();
     EXPECT_EQ(pilots->currentRow(), 0);
     EXPECT_EQ(state.work.EditPilotIndex, 0);
     EXPECT_EQ(cell(1, 2), "8");
 
-    whenModal([](QWidget& box) { box.close(); });
+    answerMessage(&shown);
     form->close();
     EXPECT_TRUE(form->isVisible()); // nothing typed is lost by closing
 
@@ -183,12 +165,9 @@ TEST_F(ScoresWindow, AFailedStoreKeepsThePilotAndTheMarks) {
 TEST_F(ScoresWindow, ADamagedRoundFileIsReportedWithFeil) {
     ASSERT_TRUE(writeBytes(roundFile(0, 1), "SCORE,01,8,7,9,8,8,\r\nSCORE,zz,1,1,1,1,1,\r\n"));
     QString shown;
-    whenModal([&](QWidget& box) {
-        shown = static_cast<QMessageBox&>(box).text();
-        box.close();
-    });
+    answerMessage(&shown);
     open();
-    EXPECT_EQ(shown, "FEIL " + QDir::toNativeSeparators(roundFile(0, 1)));
+    EXPECT_EQ(shown, "Veltra:FEIL " + QDir::toNativeSeparators(roundFile(0, 1)));
     EXPECT_EQ(cell(1, 2), "8");
     EXPECT_EQ(cell(1, 7), "72");
 }
