@@ -8,9 +8,8 @@
 #include "support/testsupport.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <gtest/gtest.h>
-#include <stdexcept>
-#include <string>
 
 namespace veltra {
 
@@ -74,34 +73,13 @@ inline PrintSettings TextPrinter() {
     return settings;
 }
 
-inline const RecordedText* TextAt(const RecordedDocument& document, int page, int x, int y) {
+// The text printed there, or "<nothing>".
+inline QString TextAtOr(const RecordedDocument& document, int page, int x, int y) {
     for (const RecordedText& text : document.texts) {
         if (text.page == page && text.x == x && text.y == y)
-            return &text;
+            return text.text;
     }
-    return nullptr;
-}
-
-// The text printed there; a missing one fails the test.
-inline const RecordedText& Found(const RecordedDocument& document, int page, int x, int y) {
-    if (const RecordedText* text = TextAt(document, page, x, y))
-        return *text;
-    throw std::runtime_error("nothing printed at " + std::to_string(x) + "," + std::to_string(y));
-}
-
-inline QString TextAtOr(const RecordedDocument& document, int page, int x, int y) {
-    const RecordedText* text = TextAt(document, page, x, y);
-    return text ? text->text : QStringLiteral("<nothing>");
-}
-
-inline bool HasLine(const RecordedDocument& document, int page, int width, int x1, int y1, int x2,
-                    int y2) {
-    for (const RecordedLine& l : document.lines) {
-        if (l.page == page && l.width == width && l.x1 == x1 && l.y1 == y1 && l.x2 == x2 &&
-            l.y2 == y2 && l.style == 0)
-            return true;
-    }
-    return false;
+    return QStringLiteral("<nothing>");
 }
 
 inline QStringList LinesOf(const RecordedDocument& document) {
@@ -117,6 +95,55 @@ inline QByteArray PrintedText(const RecordedDocument& document) {
     for (const TextLine& line : document.textLines)
         text += line.text + QStringLiteral("\r\n");
     return toAnsi(text);
+}
+
+// Everything a target recorded, one line per call in order: each document's page set-up, its
+// texts with place, font and style, its ruled lines, and the text printer's lines.
+inline QString LayoutOf(const RecordingTarget& target) {
+    QString out;
+    for (const RecordedDocument& d : target.documents) {
+        out += QStringLiteral("document %1 quality %2 pages %3\n")
+                   .arg(d.setup.orientation == Orientation::Landscape ? "landscape" : "portrait")
+                   .arg(d.setup.quality)
+                   .arg(d.pageCount);
+        for (const RecordedText& t : d.texts)
+            out += QStringLiteral("%1 %2,%3 %4 %5")
+                       .arg(t.page)
+                       .arg(t.x)
+                       .arg(t.y)
+                       .arg(t.fontSize)
+                       .arg(t.fontName) +
+                   (t.bold ? QStringLiteral(" bold") : QString()) +
+                   (t.italic ? QStringLiteral(" italic") : QString()) + QStringLiteral(" \"") +
+                   t.text + QStringLiteral("\"\n");
+        for (const RecordedLine& l : d.lines)
+            out += QStringLiteral("%1 line %2,%3 %4,%5 width %6 style %7\n")
+                       .arg(l.page)
+                       .arg(l.x1)
+                       .arg(l.y1)
+                       .arg(l.x2)
+                       .arg(l.y2)
+                       .arg(l.width)
+                       .arg(l.style);
+        for (const TextLine& line : d.textLines)
+            out += QStringLiteral("text \"") + line.text + QStringLiteral("\"\n");
+    }
+    return out;
+}
+
+// The recorded layout compared with the expected file under tests/data, naming the first line
+// that differs.
+inline void ExpectLayout(const RecordingTarget& target, const char* name) {
+    const QStringList printed = LayoutOf(target).split(u'\n');
+    const QStringList expected = QString::fromUtf8(readBytes(testData(name))).split(u'\n');
+    for (qsizetype i = 0; i < std::max(printed.size(), expected.size()); ++i) {
+        if (printed.value(i) != expected.value(i)) {
+            ADD_FAILURE() << name << " line " << i + 1 << ": expected \""
+                          << expected.value(i).toStdString() << "\", printed \""
+                          << printed.value(i).toStdString() << '"';
+            return;
+        }
+    }
 }
 
 inline QString Padded(const char* text, int width) {
