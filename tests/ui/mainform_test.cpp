@@ -12,10 +12,12 @@
 #include "ui/maneuverform.h"
 #include "ui/newscheduleform.h"
 #include "ui/pilotform.h"
+#include "ui/printresform.h"
 #include "ui/scheduleform.h"
 #include "ui/scoresform.h"
 #include "ui/selectform.h"
 #include "ui/teamform.h"
+#include "ui/viewform.h"
 
 #include <QAction>
 #include <QDir>
@@ -240,6 +242,8 @@ TEST_F(Main, EveryCaptionKeyHasOneControlInItsWindowThatShowsTheLanguageFilesTex
     made.push_back(std::make_unique<EditSchedForm>(s));
     made.push_back(std::make_unique<ManeuverForm>(s));
     made.push_back(std::make_unique<ScoresForm>(s));
+    made.push_back(std::make_unique<ViewForm>(s));
+    made.push_back(std::make_unique<PrintResForm>(s));
     QList<QWidget*> windows = {form.get(), &form->fileSelectForm(), &form->selectForm()};
     for (const auto& window : made)
         windows << window.get();
