@@ -64,9 +64,6 @@ TEST_F(ScoresWindow, TypedMarksWalkDownTheColumnAndRecomputeEveryKey) {
     open();
     EXPECT_EQ(grid->columnCount(), 8);
     EXPECT_EQ(grid->rowCount(), 5);
-    EXPECT_EQ(cell(0, 1), "K");
-    EXPECT_EQ(cell(0, 7), "Sum");
-    EXPECT_EQ(cell(4, 0), "Totalt");
     EXPECT_EQ(cell(3, 1), ""); // K-factor 0 shows as an empty cell
     EXPECT_EQ(grid->currentRow(), 1);
     EXPECT_EQ(grid->currentColumn(), 2);

@@ -5,7 +5,7 @@
 #include "scoring/judgeanalysis.h"
 #include "scoring/results.h"
 #include "scoring/scorefiles.h"
-#include "support/mainwindow.h"
+#include "support/windowfixtures.h"
 #include "ui/printresform.h"
 #include "ui/startorderdraw.h"
 #include "ui/viewcommands.h"

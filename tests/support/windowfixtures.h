@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/appstate.h"
+#include "core/contestfiles.h"
 #include "support/windowdriver.h"
 #include "ui/mainform.h"
 
@@ -36,4 +37,20 @@ class MainWindowTest : public ::testing::Test {
 
     QTemporaryDir home;
     std::unique_ptr<veltra::AppState> state;
+};
+
+// The competition of tests/data loaded for editing, as Edit, Competition leaves it.
+class LoadedCompetition : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QFile::copy(testData("contest.cnt"), dir.filePath(QStringLiteral("cup.cnt"))));
+        state.work.ContestDir = dir.path() + u'/';
+        state.work.ContestFile = QStringLiteral("cup.cnt");
+        ASSERT_TRUE(ReadFile(veltra::ReadContestFile, state.contest, state.work, state.texts));
+        state.work.EditMode = 1;
+    }
+
+    QTemporaryDir dir;
+    veltra::AppState state;
 };
