@@ -98,7 +98,7 @@ TEST_F(ScheduleWindows, AnOpenedScheduleRefusesAManeuverNumberOutOfRangeAndAFift
         EXPECT_EQ(list.item(0)->text(), ManeuverListHeading(ManeuverNameWidthWide));
         EXPECT_EQ(list.item(2)->text().size(), 51);
         {
-            ModalGuard guard;
+            ModalGuard guard; // the heading opens nothing
             doubleClickRow(list, 0);
             EXPECT_TRUE(guard.opened().isEmpty());
         }
