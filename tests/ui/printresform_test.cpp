@@ -34,7 +34,7 @@ class ResultOptionsDialog : public ::testing::Test {
 
 } // namespace
 
-TEST_F(ResultOptionsDialog, OffersTheRoundsUpToTheCurrentOneAndDropsOnlyFromTwo) {
+TEST_F(ResultOptionsDialog, OffersTheRoundsUpToTheCurrentOneDropsOnlyFromTwoAndCancels) {
     run(true, [&] {
         EXPECT_EQ(form.windowTitle(), QStringLiteral("View results"));
         EXPECT_EQ(rounds().maximum(), 3);
@@ -67,9 +67,8 @@ TEST_F(ResultOptionsDialog, OffersTheRoundsUpToTheCurrentOneAndDropsOnlyFromTwo)
     });
     EXPECT_EQ(form.copies(), 1);
     EXPECT_TRUE(form.dropLowest());
-}
 
-TEST_F(ResultOptionsDialog, CancelEscapeAndTheCloseBoxMarkTheCopiesCancelledEvenWithoutRounds) {
+    // Cancel, Escape and the close box cancel, also in a competition without rounds.
     run(false, [&] { click(form, "ConfirmCancel"); });
     EXPECT_EQ(form.copies(), PrintResForm::Cancelled);
     EXPECT_FALSE(form.isVisible());
