@@ -6,8 +6,8 @@
 #include "scoring/scorefiles.h"
 #include "support/ptypair.h"
 #include "support/testsupport.h"
+#include "support/windowdriver.h"
 #include "ui/mainform.h"
-#include "ui/windowdriver.h"
 
 #include <QAction>
 #include <QApplication>

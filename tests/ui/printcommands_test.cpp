@@ -1,7 +1,7 @@
 #include "reports/printoutput.h"
 #include "reports/reportstestsupport.h"
+#include "support/windowdriver.h"
 #include "ui/mainform.h"
-#include "windowdriver.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "core/language.h"
 #include "core/settings.h"
+#include "support/windowdriver.h"
 #include "ui/configprintingform.h"
 #include "ui/formsupport.h"
 #include "ui/printcompform.h"
 #include "ui/printstartform.h"
 #include "ui/scoresheetconfirmform.h"
-#include "windowdriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
