@@ -27,20 +27,6 @@ using namespace veltra;
 
 namespace {
 
-// Alt and the menu's access key, then the item's keys (a submenu's item after its own key).
-void menu(MainForm& main, Qt::Key menuKey, std::initializer_list<Qt::Key> itemKeys) {
-    QApplication::setActiveWindow(&main);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
-    QTest::keyClick(&main, menuKey, Qt::AltModifier);
-    for (Qt::Key key : itemKeys) {
-        QWidget* popup = QApplication::activePopupWidget();
-        ASSERT_NE(popup, nullptr);
-        QTest::keyClick(popup, key);
-    }
-    while (QWidget* open = QApplication::activePopupWidget())
-        open->close();
-}
-
 // Key by key, Norwegian letters included, as a keyboard with those keys types them.
 void type(QWidget& window, const char* box, const QString& text) {
     auto& edit = control<QLineEdit>(window, box);
@@ -117,11 +103,11 @@ void makeSchedule(MainForm& main) {
         click(library, "ScheduleAdd");
         click(library, "ScheduleReturn");
     });
-    menu(main, Qt::Key_E, {Qt::Key_F});
+    chooseMenu(main, Qt::Key_E, {Qt::Key_F});
 }
 
 void makeCompetition(MainForm& main) {
-    menu(main, Qt::Key_F, {Qt::Key_N});
+    chooseMenu(main, Qt::Key_F, {Qt::Key_N});
     QWidget& editor = *main.findChild<QWidget*>(QStringLiteral("CompetitionForm"));
     ASSERT_TRUE(editor.isVisible());
     type(editor, "CompetitionName", QString::fromUtf8("Vårcup"));
@@ -187,7 +173,7 @@ QString resultsText(MainForm& main, int rounds) {
         spinTo(options, "Rounds", rounds);
         click(options, "ConfirmOK");
     });
-    menu(main, Qt::Key_V, {Qt::Key_R});
+    chooseMenu(main, Qt::Key_V, {Qt::Key_R});
     QWidget* view = main.findChild<QWidget*>(QStringLiteral("ViewForm"));
     if (!view)
         return {};
@@ -225,7 +211,7 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
         // is not examined) and writes the file.
         QString question;
         answerMessage(&question);
-        menu(*main, Qt::Key_E, {Qt::Key_D});
+        chooseMenu(*main, Qt::Key_E, {Qt::Key_D});
         EXPECT_FALSE(question.isEmpty());
         for (int k = 0; k + 2 < 4; ++k)
             EXPECT_NE(state.contest.Pilots[k].Channel, state.contest.Pilots[k + 1].Channel) << k;
@@ -235,21 +221,19 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
         const QString pdfs = cups.filePath(QStringLiteral("pdf"));
         ASSERT_TRUE(QDir().mkpath(pdfs));
         whenModal([&pdfs](QWidget& printing) {
-            auto& pdf = control<QAbstractButton>(printing, "DestinationPdf");
-            QTest::mouseClick(&pdf, Qt::LeftButton, {}, QPoint(8, pdf.height() / 2));
+            choose(printing, "DestinationPdf");
             type(printing, "PdfFolder", pdfs);
             click(printing, "OK");
         });
-        menu(*main, Qt::Key_C, {Qt::Key_P});
+        chooseMenu(*main, Qt::Key_C, {Qt::Key_P});
         EXPECT_EQ(state.settings.PdfFolder, pdfs);
         QString written;
         whenModal([&written](QWidget& sheets) {
-            auto& all = control<QAbstractButton>(sheets, "AllJudgesAndPilots");
-            QTest::mouseClick(&all, Qt::LeftButton, {}, QPoint(8, all.height() / 2));
+            choose(sheets, "AllJudgesAndPilots");
             answerMessage(&written);
             click(sheets, "OK");
         });
-        menu(*main, Qt::Key_P, {Qt::Key_C});
+        chooseMenu(*main, Qt::Key_P, {Qt::Key_C});
         EXPECT_TRUE(written.contains(QStringLiteral(".pdf"))) << written.toStdString();
         EXPECT_EQ(QDir(pdfs).entryList(QDir::Files).size(), 1);
 
@@ -260,7 +244,7 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
                       {0, -5, 1, 0});
             click(scores, "ScoresOK");
         });
-        menu(*main, Qt::Key_E, {Qt::Key_S});
+        chooseMenu(*main, Qt::Key_E, {Qt::Key_S});
         EXPECT_TRUE(QFile::exists(ResultsFilePath(state.contest, state.work)));
 
         results = resultsText(*main, 2);
@@ -274,7 +258,7 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
             spinTo(options, "Rounds", 2);
             click(options, "ConfirmOK");
         });
-        menu(*main, Qt::Key_F, {Qt::Key_E, Qt::Key_R});
+        chooseMenu(*main, Qt::Key_F, {Qt::Key_E, Qt::Key_R});
         const QByteArray exported =
             readBytes(cups.filePath(QString::fromUtf8("Vårcup results.txt")));
         EXPECT_TRUE(exported.contains("\xc5se Lie")) << exported.toStdString();
@@ -286,13 +270,13 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
             answerMessage(&written);
             click(options, "ConfirmOK");
         });
-        menu(*main, Qt::Key_P, {Qt::Key_R});
+        chooseMenu(*main, Qt::Key_P, {Qt::Key_R});
         EXPECT_TRUE(written.contains(QStringLiteral("Results"))) << written.toStdString();
         EXPECT_EQ(QDir(pdfs).entryList(QDir::Files).size(), 2);
         for (const QString& pdf : QDir(pdfs).entryList(QDir::Files))
             EXPECT_TRUE(readBytes(pdfs + u'/' + pdf).startsWith("%PDF")) << pdf.toStdString();
         whenModal([](QWidget& confirm) { click(confirm, "ConfirmOK"); });
-        menu(*main, Qt::Key_F, {Qt::Key_E, Qt::Key_P});
+        chooseMenu(*main, Qt::Key_F, {Qt::Key_E, Qt::Key_P});
         EXPECT_TRUE(readBytes(cups.filePath(QString::fromUtf8("Vårcup Pilotlist.txt")))
                         .contains("Bj\xf8rn \xc6s\xf8y"));
 
@@ -304,7 +288,7 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
             spinTo(dialog, "ComportNum", 3);
             click(dialog, "ConfigRemoteDisplayOK");
         });
-        menu(*main, Qt::Key_C, {Qt::Key_E});
+        chooseMenu(*main, Qt::Key_C, {Qt::Key_E});
         QSerialPort board(line.boardEnd);
         ASSERT_TRUE(board.open(QIODevice::ReadWrite));
         board.write("VRD_Update\r");
@@ -320,13 +304,13 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
         const QString first = QString::number(state.contest.Pilots[0].RoundScore[0]);
         EXPECT_TRUE(answer.contains(first.toLatin1())) << answer.toStdString();
 
-        menu(*main, Qt::Key_F, {Qt::Key_Q});
+        chooseMenu(*main, Qt::Key_F, {Qt::Key_Q});
     }
 
     // A new run reopens the contest from the recent-files menu and shows the same results.
     AppState state;
     auto main = start(state);
-    menu(*main, Qt::Key_F, {Qt::Key_1});
+    chooseMenu(*main, Qt::Key_F, {Qt::Key_1});
     EXPECT_EQ(state.work.ContestFile, "cup.cnt");
     EXPECT_EQ(resultsText(*main, 2), results);
     qunsetenv("VELTRA_COM3");

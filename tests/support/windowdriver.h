@@ -29,6 +29,12 @@ inline void click(QWidget& window, const char* button) {
     QTest::mouseClick(&control<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
+// Option buttons and check boxes take a click only on their indicator and caption.
+inline void choose(QWidget& window, const char* name) {
+    QAbstractButton& button = control<QAbstractButton>(window, name);
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(8, button.height() / 2));
+}
+
 inline void clickRow(QListWidget& list, int row) {
     list.doItemsLayout(); // a dialog just shown may not have placed its lines yet
     const QPoint centre = list.visualItemRect(list.item(row)).center();
@@ -56,19 +62,25 @@ inline QStringList lines(const QListWidget& list) {
     return texts;
 }
 
-// The menu bar's own keyboard path: Alt and the menu's access key, then the item's. A menu
-// left open because its item was disabled is closed afterwards.
-inline void chooseMenu(QWidget& window, Qt::Key menuKey, Qt::Key itemKey) {
+// The menu bar's own keyboard path: Alt and the menu's access key, then the item's (a submenu's
+// item after the submenu's). A menu left open because its item was disabled is closed afterwards.
+inline void chooseMenu(QWidget& window, Qt::Key menuKey, std::initializer_list<Qt::Key> itemKeys) {
     QApplication::setActiveWindow(&window);
     if (!QTest::qWaitForWindowActive(&window))
         throw std::runtime_error("the window does not become active");
     QTest::keyClick(&window, menuKey, Qt::AltModifier);
-    QWidget* popup = QApplication::activePopupWidget();
-    if (!popup)
-        throw std::runtime_error("no menu opened");
-    QTest::keyClick(popup, itemKey);
+    for (Qt::Key key : itemKeys) {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!popup)
+            throw std::runtime_error("no menu opened");
+        QTest::keyClick(popup, key);
+    }
     while (QWidget* open = QApplication::activePopupWidget())
         open->close();
+}
+
+inline void chooseMenu(QWidget& window, Qt::Key menuKey, Qt::Key itemKey) {
+    chooseMenu(window, menuKey, {itemKey});
 }
 
 // In the file dialog: goes into `subfolder` by its folder list, when given, and takes `file`.

@@ -3,6 +3,7 @@
 #include "ui/aboutform.h"
 #include "ui/competitionform.h"
 #include "ui/configgeneralform.h"
+#include "ui/configprintingform.h"
 #include "ui/configremotedisplayform.h"
 #include "ui/defineteamsform.h"
 #include "ui/editschedform.h"
@@ -12,9 +13,12 @@
 #include "ui/maneuverform.h"
 #include "ui/newscheduleform.h"
 #include "ui/pilotform.h"
+#include "ui/printcompform.h"
 #include "ui/printresform.h"
+#include "ui/printstartform.h"
 #include "ui/scheduleform.h"
 #include "ui/scoresform.h"
+#include "ui/scoresheetconfirmform.h"
 #include "ui/selectform.h"
 #include "ui/teamform.h"
 #include "ui/viewform.h"
@@ -200,6 +204,10 @@ TEST_F(Main, EveryCaptionKeyHasOneControlInItsWindowThatShowsTheLanguageFilesTex
     made.push_back(std::make_unique<ScoresForm>(s));
     made.push_back(std::make_unique<ViewForm>(s));
     made.push_back(std::make_unique<PrintResForm>(s));
+    made.push_back(std::make_unique<ConfigPrintingForm>(s.settings, s.texts, *form));
+    made.push_back(std::make_unique<PrintCompForm>(s.texts, *form));
+    made.push_back(std::make_unique<PrintStartForm>(s.contest, s.texts, *form));
+    made.push_back(std::make_unique<ScoreSheetConfirmForm>(s.contest, s.texts, *form));
     QList<QWidget*> windows = {form.get(), &form->fileSelectForm(), &form->selectForm()};
     for (const auto& window : made)
         windows << window.get();
