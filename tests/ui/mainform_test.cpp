@@ -125,12 +125,6 @@ TEST_F(Main, RecentFilesOpenAMissingOneIsReportedAndFileNewStoresNothingIntoTheO
     click(editor, "CompetitionOK");
     EXPECT_TRUE(readBytes(state->work.contestPath()).startsWith("CONT_NAME,Cup\r\n"));
     EXPECT_EQ(boxText(*form, "Footer"), QDir::toNativeSeparators(state->work.contestPath()));
-    whenModal([](QWidget& shown) {
-        EXPECT_EQ(boxText(shown, "CompetitionName"), "Cup");
-        click(shown, "CompetitionCancel");
-    });
-    chooseMenu(*form, Qt::Key_E, Qt::Key_C);
-    EXPECT_EQ(state->work.EditMode, 1);
 }
 
 TEST_F(Main, ALanguageChosenFromTheMenuRelabelsTheWindowsAndIsFoundAgainAtTheNextStart) {

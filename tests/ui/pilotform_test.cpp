@@ -1,6 +1,5 @@
 #include "scoring/scorefiles.h"
 #include "support/windowfixtures.h"
-#include "ui/judgeform.h"
 #include "ui/pilotform.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +28,6 @@ class RecordWindows : public LoadedCompetition {
     }
 
     PilotForm pilotForm{state};
-    JudgeForm judgeForm{state};
 };
 
 } // namespace
@@ -87,23 +85,4 @@ TEST_F(RecordWindows, ARenamedPilotTakesItsScoreFilesAndResultsLineAlong) {
               "007, Per Ola Olsen, 0100.00, 0200.00, \r\n");
     EXPECT_TRUE(readBytes(state.work.contestPath()).contains("PILOT,004,007,Per Ola Olsen,"));
     EXPECT_EQ(state.contest.Teams[0].Members[1], "Per Ola Olsen");
-}
-
-TEST_F(RecordWindows, TheJudgeEditorFillsDefaultsAndCancelKeepsTheStore) {
-    state.work.EditJudgeIndex = 3;
-    state.work.JudgeEditMode = 0;
-    judgeForm.show();
-    control<QLineEdit>(judgeForm, "JudgeName").setText(QStringLiteral("Ola,Nordmann"));
-    click(judgeForm, "JudgeOK");
-    EXPECT_EQ(state.contest.JudgeCount, 4);
-    EXPECT_EQ(state.contest.Judges[3].Name, "Ola Nordmann");
-    EXPECT_EQ(state.contest.Judges[3].Nation, "Nasjon");
-
-    state.work.EditJudgeIndex = 1;
-    state.work.JudgeEditMode = 1;
-    judgeForm.show();
-    EXPECT_EQ(boxText(judgeForm, "JudgeNation"), "GER");
-    control<QLineEdit>(judgeForm, "JudgeNation").setText(QStringLiteral("AUT"));
-    click(judgeForm, "JudgeCancel");
-    EXPECT_EQ(state.contest.Judges[1].Nation, "GER");
 }

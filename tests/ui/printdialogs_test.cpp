@@ -102,18 +102,6 @@ TEST_F(Dialogs, ConfigPrintingStartsFromTheSettingsAndOkKeepsTheChoices) {
     EXPECT_EQ(settings.PrintResolution, -4);
     EXPECT_EQ(settings.PrintDestination, 0);
     EXPECT_EQ(settings.PdfFolder, QDir(pdfs.path()).absolutePath());
-
-    // Escape changes nothing; an unknown resolution shows what reports print with.
-    settings.PrintResolution = 0;
-    settings.PrinterType = 0;
-    whenModal([&](QWidget&) {
-        EXPECT_TRUE(control<QRadioButton>(form, "GraphicPrinter").isChecked());
-        EXPECT_EQ(quality.currentText(), "Medium resolution");
-        choose(form, "TextPrinter");
-        QTest::keyClick(&form, Qt::Key_Escape);
-    });
-    EXPECT_EQ(form.exec(), QDialog::Rejected);
-    EXPECT_EQ(settings.PrinterType, 0);
 }
 
 TEST_F(Dialogs, ConfigPrintingChoosesTheFolderInAFolderDialog) {
