@@ -185,11 +185,11 @@ QString resultsText(MainForm& main, int rounds) {
 } // namespace
 
 TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
-    if (PtyPair::socat().isEmpty())
-        GTEST_SKIP() << kNoSocat;
+    // Everything but the display board runs where socat is missing.
     PtyPair line;
-    ASSERT_TRUE(line.start(cups.path()));
-    qputenv("VELTRA_COM3", line.programEnd.toUtf8());
+    const bool serialLine = !PtyPair::socat().isEmpty() && line.start(cups.path());
+    if (serialLine)
+        qputenv("VELTRA_COM3", line.programEnd.toUtf8());
 
     QString results;
     {
@@ -281,28 +281,31 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
                         .contains("Bj\xf8rn \xc6s\xf8y"));
 
         // The display board on serial port 3.
-        whenModal([](QWidget& dialog) {
-            auto& connect = control<QAbstractButton>(dialog, "RemoteConnect");
-            if (!connect.isChecked())
-                QTest::mouseClick(&connect, Qt::LeftButton, {}, QPoint(4, connect.height() / 2));
-            spinTo(dialog, "ComportNum", 3);
-            click(dialog, "ConfigRemoteDisplayOK");
-        });
-        chooseMenu(*main, Qt::Key_C, {Qt::Key_E});
-        QSerialPort board(line.boardEnd);
-        ASSERT_TRUE(board.open(QIODevice::ReadWrite));
-        board.write("VRD_Update\r");
-        ASSERT_TRUE(board.waitForBytesWritten(2000));
-        QByteArray answer;
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] {
-                answer += board.readAll();
-                return answer.count('\r') >= 5;
-            },
-            5000));
-        EXPECT_TRUE(answer.startsWith(QByteArray("V\xe5rcup,4\r"))) << answer.toStdString();
-        const QString first = QString::number(state.contest.Pilots[0].RoundScore[0]);
-        EXPECT_TRUE(answer.contains(first.toLatin1())) << answer.toStdString();
+        if (serialLine) {
+            whenModal([](QWidget& dialog) {
+                auto& connect = control<QAbstractButton>(dialog, "RemoteConnect");
+                if (!connect.isChecked())
+                    QTest::mouseClick(&connect, Qt::LeftButton, {},
+                                      QPoint(4, connect.height() / 2));
+                spinTo(dialog, "ComportNum", 3);
+                click(dialog, "ConfigRemoteDisplayOK");
+            });
+            chooseMenu(*main, Qt::Key_C, {Qt::Key_E});
+            QSerialPort board(line.boardEnd);
+            ASSERT_TRUE(board.open(QIODevice::ReadWrite));
+            board.write("VRD_Update\r");
+            ASSERT_TRUE(board.waitForBytesWritten(2000));
+            QByteArray answer;
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    answer += board.readAll();
+                    return answer.count('\r') >= 5;
+                },
+                5000));
+            EXPECT_TRUE(answer.startsWith(QByteArray("V\xe5rcup,4\r"))) << answer.toStdString();
+            const QString first = QString::number(state.contest.Pilots[0].RoundScore[0]);
+            EXPECT_TRUE(answer.contains(first.toLatin1())) << answer.toStdString();
+        }
 
         chooseMenu(*main, Qt::Key_F, {Qt::Key_Q});
     }
@@ -314,4 +317,6 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
     EXPECT_EQ(state.work.ContestFile, "cup.cnt");
     EXPECT_EQ(resultsText(*main, 2), results);
     qunsetenv("VELTRA_COM3");
+    if (!serialLine)
+        GTEST_SKIP() << kNoSocat;
 }

@@ -129,12 +129,14 @@ TEST_F(Dialogs, ConfigPrintingChoosesTheFolderInAFolderDialog) {
 }
 
 TEST_F(Dialogs, PrintCompFormAsksForCopiesAndCancelAsksForNone) {
+    texts.set(QStringLiteral("GENERAL_CANCEL"), QStringLiteral("&Avbryt"));
     PrintCompForm form(texts, main);
     QSpinBox& copies = control<QSpinBox>(form, "Copies");
     form.prepare(QStringLiteral("Print judge list"), true);
     whenModal([&](QWidget&) {
         EXPECT_EQ(form.windowTitle(), "Print judge list");
         EXPECT_EQ(text(form, "CopiesTxt"), "1");
+        EXPECT_EQ(control<QPushButton>(form, "ConfirmCancel").text(), "&Avbryt");
         QTest::keyClick(&copies, Qt::Key_Up);
         QTest::keyClick(&copies, Qt::Key_Up);
         EXPECT_EQ(text(form, "CopiesTxt"), "3");

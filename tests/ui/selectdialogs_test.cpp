@@ -1,6 +1,5 @@
 #include "support/windowdriver.h"
 #include "ui/fileselectform.h"
-#include "ui/selectform.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -119,40 +118,4 @@ TEST_F(FileSelect, ChoosingAFileTypeDoesWhatTheCaptionSays) {
         EXPECT_EQ(name().text(), QString::fromUtf8(expected)) << caption << ' ' << typed;
     }
     EXPECT_EQ(trimmedLines(files()), QStringList{"c.lng"});
-}
-
-TEST(Select, ListsJudgesOrPilotsAndGivesTheChosenIndex) {
-    QWidget main;
-    main.show();
-    Contest contest;
-    contest.JudgeCount = 2;
-    contest.Judges[0].Name = QStringLiteral("Åse");
-    contest.Judges[1].Name = QStringLiteral("Per");
-    contest.PilotCount = 3;
-    for (int p = 0; p < 3; ++p)
-        contest.Pilots[p].Name = QStringLiteral("Pilot %1").arg(p + 1);
-    Texts texts;
-    texts.set(QStringLiteral("GENERAL_OK"), QStringLiteral("&Ja"));
-    SelectForm form(contest, texts, main);
-    QListWidget& list = control<QListWidget>(form, "SelectList");
-    // The tag, the lines it lists, the line picked (or none) and whether OK or Escape ends it.
-    const std::tuple<const char*, QStringList, int, bool, int> cases[] = {
-        {"JUDGES", {"Åse", "Per"}, 1, true, 1},
-        {"PILOTS", {"Pilot 1", "Pilot 2", "Pilot 3"}, -1, true, -1},
-        {"TEAMS", {"Pilot 1", "Pilot 2", "Pilot 3"}, 2, false, -1}};
-    for (const auto& [tag, listed, picked, ok, index] : cases) {
-        form.setTag(QString::fromLatin1(tag));
-        whenModal([&, listed = listed, picked = picked, ok = ok](QWidget&) {
-            EXPECT_EQ(trimmedLines(list), listed);
-            EXPECT_EQ(control<QAbstractButton>(form, "SelectOK").text(), "&Ja");
-            if (picked >= 0)
-                clickRow(list, picked);
-            if (ok)
-                click(form, "SelectOK");
-            else
-                QTest::keyClick(&form, Qt::Key_Escape);
-        });
-        form.exec();
-        EXPECT_EQ(form.listIndex(), index) << tag;
-    }
 }
