@@ -3,10 +3,9 @@
 #include "core/ansitext.h"
 #include "reports/fixture.h"
 #include "scoring/results.h"
-#include "support/testsupport.h"
+#include "support/contestfolder.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -17,13 +16,12 @@ namespace {
 
 const QString kCaption = QStringLiteral("Veltra    ver. 2.41");
 
+using Exports = ContestFolder;
+
 } // namespace
 
-TEST(Exports, ResultsFileHoldsTabSeparatedPaddedColumnsByteForByte) {
-    QTemporaryDir dir;
-    Workspace work;
-    work.ContestDir = dir.path() + u'/';
-    Contest contest = resultsContest();
+TEST_F(Exports, ResultsFileHoldsTabSeparatedPaddedColumnsByteForByte) {
+    contest = resultsContest();
     CalculateResults(contest, 3, true);
     std::vector<int> progress;
     ASSERT_TRUE(ExportResults(contest, work, englishHeadings(), kCaption, 3,
@@ -34,8 +32,8 @@ TEST(Exports, ResultsFileHoldsTabSeparatedPaddedColumnsByteForByte) {
     EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75, 100}));
 }
 
-TEST(Exports, ResultsWithoutTeamsEndAfterTheLastPilot) {
-    Contest contest = resultsContest();
+TEST_F(Exports, ResultsWithoutTeamsEndAfterTheLastPilot) {
+    contest = resultsContest();
     contest.TeamCount = 0;
     CalculateResults(contest, 2, false);
     const QString text = ResultsExportText(contest, englishHeadings(), kCaption, 2);
@@ -45,11 +43,8 @@ TEST(Exports, ResultsWithoutTeamsEndAfterTheLastPilot) {
     EXPECT_TRUE(lines.at(10).isEmpty());
 }
 
-TEST(Exports, PilotListFileListsEveryPilotInStartOrderByteForByte) {
-    QTemporaryDir dir;
-    Workspace work;
-    work.ContestDir = dir.path() + u'/';
-    Contest contest = resultsContest();
+TEST_F(Exports, PilotListFileListsEveryPilotInStartOrderByteForByte) {
+    contest = resultsContest();
     contest.ContName = QStringLiteral("  Cup ");
     std::vector<int> progress;
     ASSERT_TRUE(ExportPilotList(contest, work, englishHeadings(), kCaption, 0,
@@ -77,11 +72,8 @@ TEST(Exports, PilotListFileListsEveryPilotInStartOrderByteForByte) {
     EXPECT_EQ(progress, std::vector<int>{100});
 }
 
-TEST(Exports, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
-    QTemporaryDir dir;
-    Workspace work;
-    work.ContestDir = dir.path() + u'/';
-    Contest contest = resultsContest();
+TEST_F(Exports, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
+    contest = resultsContest();
     CalculateResults(contest, 3, false);
     const Texts texts = englishHeadings();
 
