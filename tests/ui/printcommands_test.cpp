@@ -218,22 +218,6 @@ TEST_F(Printing, AMissingPrinterOrPdfFolderIsReported) {
     EXPECT_TRUE(shown.startsWith(QStringLiteral("Veltra:No printer is set up on this computer.")));
 }
 
-TEST_F(Printing, ConfigurePrintingWritesTheSettingsFileAtOnce) {
-    whenModal([](QWidget& dialog) {
-        choose(dialog, "TextPrinter");
-        choose(dialog, "DestinationPrinter");
-        choose(dialog, "PrintPreview");
-        click(dialog, "OK");
-    });
-    chooseMenu(*form, Qt::Key_C, Qt::Key_P);
-    const QByteArray saved = readBytes(home.filePath(QStringLiteral("Veltra.ini")));
-    EXPECT_TRUE(saved.contains("\r\nPRINTER_TYPE,1\r\n\r\nPRINT_RESOLUTION,-3\r\n"));
-    EXPECT_TRUE(
-        saved.endsWith("FREQUENCY_DISPLAY_MODE,0\r\n\r\nPRINT_DESTINATION,0\r\nPDF_FOLDER," +
-                       pdfs.path().toUtf8() + "\r\nPRINT_PREVIEW,1\r\n"))
-        << saved.toStdString();
-}
-
 TEST_F(Printing, AutoPrintWritesTheRoundSheetOfEachPilotOnNext) {
     QString shown;
     whenModal([&](QWidget& scores) {
