@@ -168,3 +168,42 @@ TEST_F(ScoresWindow, ADamagedRoundFileIsReportedWithFeil) {
     EXPECT_EQ(cell(1, 2), "8");
     EXPECT_EQ(cell(1, 7), "72");
 }
+
+TEST_F(ScoresWindow, ThreeJudgesKeepEveryMarkAndTheBonusAddsBeforeThePilotKFactor) {
+    state.contest.JudgeCount = 3;
+    state.contest.ManeuverK = {2, 10, 10};
+    open();
+    type("8x07x09x0");           // judge by judge down the column: loop, roll, spin
+    EXPECT_EQ(cell(1, 5), "48"); // 8 + 7 + 9 = 24, times 2: fewer than four marks, none dropped
+    EXPECT_EQ(cell(2, 5), "300");
+    EXPECT_EQ(cell(3, 5), ""); // a row sum of 0 shows as an empty cell
+    grid->setCurrentCell(3, 2);
+    type("9");
+    grid->setCurrentCell(3, 3);
+    type("9");
+    bonus->setValue(-8);
+    EXPECT_EQ(cell(4, 5), QStringLiteral(" 572.0")); // (48 + 300 + 180 - 8) x 1.10
+}
+
+TEST_F(ScoresWindow, StoreAndRecallThroughTheGridForOneTwoAndElevenJudges) {
+    for (int judges : {1, 2, 11}) {
+        state.contest.JudgeCount = judges;
+        open();
+        QByteArray typed;
+        for (int i = 0; i < judges * 3; ++i)
+            typed += static_cast<char>('0' + (i * 7 + judges) % 10);
+        type(typed.constData());
+        QStringList shown;
+        for (int row = 1; row <= 4; ++row)
+            for (int column = 2; column < judges + 3; ++column)
+                shown << cell(row, column);
+        click(*form, "ScoresNext");
+        pilots->setCurrentRow(0);
+        QStringList recalled;
+        for (int row = 1; row <= 4; ++row)
+            for (int column = 2; column < judges + 3; ++column)
+                recalled << cell(row, column);
+        EXPECT_EQ(recalled, shown) << judges;
+        QFile::remove(roundFile(0, 1));
+    }
+}
