@@ -24,7 +24,7 @@ TEST_F(Exports, ResultsFileHoldsTabSeparatedPaddedColumnsByteForByte) {
     contest = resultsContest();
     CalculateResults(contest, 3, true);
     std::vector<int> progress;
-    ASSERT_TRUE(ExportResults(contest, work, englishHeadings(), kCaption, 3,
+    ASSERT_TRUE(ExportResults(contest, work, Texts(), kCaption, 3,
                               [&](int value) { progress.push_back(value); }));
 
     EXPECT_EQ(readBytes(dir.path() + QString::fromUtf8("/Vårcupen 2026 results.txt")),
@@ -36,7 +36,7 @@ TEST_F(Exports, ResultsWithoutTeamsEndAfterTheLastPilot) {
     contest = resultsContest();
     contest.TeamCount = 0;
     CalculateResults(contest, 2, false);
-    const QString text = ResultsExportText(contest, englishHeadings(), kCaption, 2);
+    const QString text = ResultsExportText(contest, Texts(), kCaption, 2);
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines.size(), 4 + 1 + 5 + 1);
     EXPECT_TRUE(lines.at(9).startsWith(QStringLiteral(" 5\t  3\tNavn")));
@@ -47,7 +47,7 @@ TEST_F(Exports, PilotListFileListsEveryPilotInStartOrderByteForByte) {
     contest = resultsContest();
     contest.ContName = QStringLiteral("  Cup ");
     std::vector<int> progress;
-    ASSERT_TRUE(ExportPilotList(contest, work, englishHeadings(), kCaption, 0,
+    ASSERT_TRUE(ExportPilotList(contest, work, Texts(), kCaption, 0,
                                 [&](int value) { progress.push_back(value); }));
 
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Cup Pilotlist.txt"});
@@ -60,14 +60,14 @@ TEST_F(Exports, PilotListFileListsEveryPilotInStartOrderByteForByte) {
     // Channel numbers right-aligned in eight characters; a single pilot is a whole list.
     contest.PilotCount = 3;
     const QStringList lines =
-        PilotListExportText(contest, englishHeadings(), kCaption, 1).split(QStringLiteral("\r\n"));
+        PilotListExportText(contest, Texts(), kCaption, 1).split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines.at(7),
               QStringLiteral(" 3\t  3\tNavn                  \tKlubb         \t1.10\t      61"
                              "\tNAK-3   \tExtra 330           \tOS 160              \t"
                              "Futaba              "));
     contest.PilotCount = 1;
     progress.clear();
-    PilotListExportText(contest, englishHeadings(), kCaption, 1,
+    PilotListExportText(contest, Texts(), kCaption, 1,
                         [&](int value) { progress.push_back(value); });
     EXPECT_EQ(progress, std::vector<int>{100});
 }
@@ -75,7 +75,7 @@ TEST_F(Exports, PilotListFileListsEveryPilotInStartOrderByteForByte) {
 TEST_F(Exports, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     contest = resultsContest();
     CalculateResults(contest, 3, false);
-    const Texts texts = englishHeadings();
+    const Texts texts;
 
     // Something that cannot be replaced holds the export's name.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromUtf8("Vårcupen 2026 results.txt")));

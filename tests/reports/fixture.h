@@ -7,30 +7,6 @@
 
 namespace veltra::testing {
 
-// The headings of the shipped English language file.
-inline Texts englishHeadings() {
-    Texts texts;
-    const char* pairs[][2] = {
-        {"RESULT_PRINT_STARTNO_HEADING", "S-#"},
-        {"RESULT_PRINT_NAME_HEADING", "Name"},
-        {"RESULT_PRINT_TOTAL_HEADING", "Total"},
-        {"RESULT_PRINT_NORMALIZED_HEADING", "Norm."},
-        {"RESULT_PRINT_TEAM_NAME_HEADING", "Team"},
-        {"COMPETITOR_PRINT_STARTNO_HEADING", "S-#"},
-        {"COMPETITOR_PRINT_NAME_HEADING", "Name"},
-        {"COMPETITOR_PRINT_CLUB_HEADING", "Club"},
-        {"COMPETITOR_PRINT_KFACT_HEADING", "K"},
-        {"COMPETITOR_PRINT_CHANNEL_HEADING", "Channel"},
-        {"COMPETITOR_PRINT_NAC_HEADING", "NAC no."},
-        {"COMPETITOR_PRINT_PLANE_HEADING", "Plane"},
-        {"COMPETITOR_PRINT_ENGINE_HEADING", "Engine"},
-        {"COMPETITOR_PRINT_RADIO_HEADING", "Radio"},
-    };
-    for (const auto& pair : pairs)
-        texts.set(QString::fromLatin1(pair[0]), QString::fromLatin1(pair[1]));
-    return texts;
-}
-
 inline Pilot pilot(int startNo, const char* name, const char* club, double channel, double kFactor,
                    std::initializer_list<double> scores) {
     Pilot p;

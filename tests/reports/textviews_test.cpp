@@ -27,7 +27,7 @@ TEST(ResultsView, ListsPilotsByPlaceThenTeamsByteForByte) {
     Contest contest = resultsContest();
     CalculateResults(contest, 3, false);
     std::vector<int> progress;
-    const QString text = ResultsViewText(contest, englishHeadings(), kCaption, 3,
+    const QString text = ResultsViewText(contest, Texts(), kCaption, 3,
                                          [&](int value) { progress.push_back(value); });
 
     EXPECT_EQ(toAnsi(text), readBytes(testData("results_view.txt")));
@@ -43,7 +43,7 @@ TEST(ResultsView, EndsAfterThePilotsWithoutTeamsAndCountsASinglePilotAsDone) {
     contest.PilotCount = 1;
     CalculateResults(contest, 1, false);
     std::vector<int> progress;
-    const QString text = ResultsViewText(contest, englishHeadings(), kCaption, 1,
+    const QString text = ResultsViewText(contest, Texts(), kCaption, 1,
                                          [&](int value) { progress.push_back(value); });
     const QStringList lines = linesOf(text);
     ASSERT_EQ(lines.size(), 8);
@@ -79,7 +79,7 @@ TEST(StartListView, RotatesTheStartOrderToTheRoundsFirstPilotByteForByte) {
         contest.Pilots[i] = pilot(i + 1, "Pilot", "Klubb", 35.1 + i / 100.0, 1.0, {});
     contest.PilotCount = 10;
     contest.Rounds = 5;
-    const Texts texts = englishHeadings();
+    const Texts texts;
 
     const QString round2 = StartListViewText(contest, texts, kCaption, 0, 2);
     EXPECT_EQ(toAnsi(round2), readBytes(testData("startlist_round2.txt")));
@@ -93,7 +93,7 @@ TEST(StartListView, RotatesTheStartOrderToTheRoundsFirstPilotByteForByte) {
 
 TEST(StartListView, WithoutRoundsOrWithFewerPilotsThanRoundsEveryRoundStartsFirst) {
     Contest contest = resultsContest();
-    const Texts texts = englishHeadings();
+    const Texts texts;
     for (int rounds : {0, 6}) {
         contest.Rounds = rounds;
         for (int round = 1; round <= 4; ++round) {
