@@ -121,7 +121,18 @@ void readScheduleRecords(FieldReader& reader, RecordReader& fields, Contest& c) 
     }
 }
 
-Status readContest(Contest& contest, const Workspace& work, const Texts& texts) {
+void appendLine(QString& out, const QString& line) {
+    out += line;
+    out += QLatin1String(kLineEnd);
+}
+
+} // namespace
+
+QString SchedulePath(const Contest& contest, const Workspace& work) {
+    return work.ProgramDir + u'/' + contest.ContSchedule;
+}
+
+Status ReadContest(Contest& contest, const Workspace& work, const Texts& texts) {
     contest.JudgeCount = 0;
     contest.PilotCount = 0;
     const QString path = work.contestPath();
@@ -140,7 +151,7 @@ Status readContest(Contest& contest, const Workspace& work, const Texts& texts) 
     return Status::success();
 }
 
-Status readSchedule(Contest& contest, const Workspace& work, const Texts& texts) {
+Status ReadSchedule(Contest& contest, const Workspace& work, const Texts& texts) {
     contest.ManeuverCount = 0;
     const QString path = SchedulePath(contest, work);
     if (contest.ContSchedule.isEmpty() || !QFileInfo(path).isFile())
@@ -159,22 +170,6 @@ Status readSchedule(Contest& contest, const Workspace& work, const Texts& texts)
     contest.ManeuverName = loaded.ManeuverName;
     contest.ManeuverK = loaded.ManeuverK;
     return Status::success();
-}
-
-void appendLine(QString& out, const QString& line) {
-    out += line;
-    out += QLatin1String(kLineEnd);
-}
-
-} // namespace
-
-QString SchedulePath(const Contest& contest, const Workspace& work) {
-    return work.ProgramDir + u'/' + contest.ContSchedule;
-}
-
-Status ReadFile(int mode, Contest& contest, const Workspace& work, const Texts& texts) {
-    return mode == ReadContestFile ? readContest(contest, work, texts)
-                                   : readSchedule(contest, work, texts);
 }
 
 QByteArray ContestFileBytes(const Contest& c) {

@@ -9,12 +9,13 @@
 
 namespace veltra {
 
-enum ReadMode : int { ReadContestFile = 1, ReadScheduleFile = 2 };
+// Loads the competition file ContestDir + ContestFile. A missing file leaves the counts at 0; a
+// file whose records do not fit the store is refused whole and leaves the same state.
+Status ReadContest(Contest& contest, const Workspace& work, const Texts& texts);
 
-// Mode 1 loads the competition file ContestDir + ContestFile, mode 2 the schedule file that
-// ContSchedule names in the program folder. A missing file leaves the counts at 0; a file
-// whose records do not fit the store is refused whole and leaves the same state.
-Status ReadFile(int mode, Contest& contest, const Workspace& work, const Texts& texts);
+// Loads the schedule file that ContSchedule names in the program folder. A missing or refused
+// file leaves ManeuverCount at 0.
+Status ReadSchedule(Contest& contest, const Workspace& work, const Texts& texts);
 
 // Writes the competition file. When an existing competition is edited (EditMode 1) and its
 // file has vanished, nothing is written.

@@ -90,7 +90,7 @@ void RestoreSchedule(Contest& contest, const Workspace& work, const Texts& texts
     restoreFields(contest, snapshot);
     if (snapshot.ContSchedule.isEmpty() || !QFileInfo(SchedulePath(contest, work)).isFile())
         return;
-    if (!ReadFile(ReadScheduleFile, contest, work, texts))
+    if (!ReadSchedule(contest, work, texts))
         restoreFields(contest, snapshot);
 }
 

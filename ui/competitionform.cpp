@@ -313,7 +313,7 @@ void CompetitionForm::CompetitionOK_Click() {
     }
     if (isNew)
         emit contestFileNamed();
-    const Status loaded = ReadFile(ReadScheduleFile, state_.contest, state_.work, state_.texts);
+    const Status loaded = ReadSchedule(state_.contest, state_.work, state_.texts);
     if (!loaded)
         QMessageBox::warning(this, QString::fromLatin1(ProgramName), loaded.message);
     accept();

@@ -3,7 +3,7 @@
 #include "core/contestfiles.h"
 #include "core/language.h"
 #include "core/settings.h"
-#include "scoring/scorefiles.h"
+#include "scoring/opencontest.h"
 #include "ui/aboutform.h"
 #include "ui/competitionform.h"
 #include "ui/configgeneralform.h"
@@ -258,24 +258,12 @@ void MainForm::UpdateFilemenu() {
     }
 }
 
-// A competition file that cannot be read leaves nothing to take a schedule or scores for.
 void MainForm::ActivateSelectedFile() {
-    Contest& contest = state_.contest;
-    contest.TeamCount = 0;
     showFooter(QDir::toNativeSeparators(state_.work.contestPath()));
-    const Status contestRead = ReadFile(ReadContestFile, contest, state_.work, state_.texts);
-    if (!contestRead)
-        showMessage(contestRead.message);
-    ContestSelected(1);
-    if (contestRead) {
-        const Status scheduleRead = ReadFile(ReadScheduleFile, contest, state_.work, state_.texts);
-        if (!scheduleRead)
-            showMessage(scheduleRead.message);
-        const Status scoresRead = ReadPreviousScores(contest, state_.work, contest.Rounds);
-        if (!scoresRead)
-            showMessage(scoresRead.message);
-    }
-    contest.ResultMethod = 0;
+    const OpenedContest opened = OpenContest(state_.contest, state_.work, state_.texts);
+    for (const QString& message : opened.messages)
+        showMessage(message);
+    ContestSelected(opened.open ? 1 : 0);
     ui_->ResultMethod->setText(QStringLiteral("Std"));
 }
 

@@ -63,7 +63,7 @@ void ScheduleForm::CompetitionSchedule_DblClick() {
     if (!item)
         return;
     state_.contest.ContSchedule = item->text();
-    const Status loaded = ReadFile(ReadScheduleFile, state_.contest, state_.work, state_.texts);
+    const Status loaded = ReadSchedule(state_.contest, state_.work, state_.texts);
     if (!loaded) {
         // Editing what could not be read would overwrite the file with an empty schedule.
         QMessageBox::warning(this, QString::fromLatin1(ProgramName), loaded.message);

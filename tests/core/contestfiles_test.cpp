@@ -12,13 +12,13 @@ class ContestFiles : public ContestFolder {
   protected:
     Status readContest(const QByteArray& bytes) {
         EXPECT_TRUE(writeBytes(work.contestPath(), bytes));
-        return ReadFile(ReadContestFile, contest, work, texts);
+        return ReadContest(contest, work, texts);
     }
 
     Status readSchedule(const QByteArray& bytes) {
         contest.ContSchedule = QStringLiteral("test.sch");
         EXPECT_TRUE(writeBytes(SchedulePath(contest, work), bytes));
-        return ReadFile(ReadScheduleFile, contest, work, texts);
+        return ReadSchedule(contest, work, texts);
     }
 };
 
@@ -100,14 +100,14 @@ TEST_F(ContestFiles, MissingFilesLeaveTheCountsAtZeroAndDamagedRecordsAreRefused
     contest.JudgeCount = 3;
     contest.PilotCount = 4;
     contest.ContName = QStringLiteral("Kept");
-    const Status missing = ReadFile(ReadContestFile, contest, work, texts);
+    const Status missing = ReadContest(contest, work, texts);
     EXPECT_EQ(missing.message, texts.get("UNABLE_TO_LOCATE_FILE_MESSAGE"));
     EXPECT_EQ(contest.JudgeCount, 0);
     EXPECT_EQ(contest.PilotCount, 0);
     EXPECT_EQ(contest.ContName, "Kept");
     contest.ManeuverCount = 7;
     contest.ContSchedule = QStringLiteral("nowhere.sch");
-    EXPECT_FALSE(ReadFile(ReadScheduleFile, contest, work, texts));
+    EXPECT_FALSE(ReadSchedule(contest, work, texts));
     EXPECT_EQ(contest.ManeuverCount, 0);
 
     for (const char* body :

@@ -47,8 +47,8 @@ TEST_F(Fuzz, DamagedCompetitionAndScheduleFilesNeverCrashTheReaders) {
         contest.ContSchedule = QStringLiteral("fuzz.sch");
         ASSERT_TRUE(writeBytes(work.contestPath(), bytes));
         ASSERT_TRUE(writeBytes(dir.path() + QStringLiteral("/fuzz.sch"), bytes));
-        ReadFile(ReadContestFile, contest, work, texts);
-        ReadFile(ReadScheduleFile, contest, work, texts);
+        ReadContest(contest, work, texts);
+        ReadSchedule(contest, work, texts);
         expectStoreInvariants(contest);
         ContestFileBytes(contest);
         ScheduleFileBytes(contest, contest.TotalTime);

@@ -17,8 +17,8 @@ TEST(DemoContest, PointsAgreeWithTheStoredMarks) {
     work.ContestDir = QStringLiteral(VELTRA_SOURCE_DIR "/examples/demo/");
     work.ContestFile = QString::fromUtf8("Vårcup Tønsberg 2026.cnt");
     work.ProgramDir = QStringLiteral(VELTRA_SOURCE_DIR "/resources/program");
-    ASSERT_TRUE(ReadFile(ReadContestFile, contest, work, texts));
-    ASSERT_TRUE(ReadFile(ReadScheduleFile, contest, work, texts));
+    ASSERT_TRUE(ReadContest(contest, work, texts));
+    ASSERT_TRUE(ReadSchedule(contest, work, texts));
     EXPECT_EQ(contest.PilotCount, 12);
     EXPECT_EQ(contest.JudgeCount, 5);
     EXPECT_EQ(contest.TeamCount, 2);

@@ -72,7 +72,7 @@ TEST_F(Renames, ARenamedPilotTakesItsMarksAlong) {
 
     // The competition file names the pilot as the score files do.
     Contest reread;
-    const Status loaded = ReadFile(ReadContestFile, reread, work, texts);
+    const Status loaded = ReadContest(reread, work, texts);
     ASSERT_TRUE(loaded) << loaded.message.toStdString();
     EXPECT_EQ(reread.Pilots[0].Name, QString::fromUtf8("Pål"));
     const Status read = ReadPreviousScores(reread, work, 2);
@@ -146,7 +146,7 @@ TEST_F(Renames, ARenamedCompetitionTakesEveryScoreFileAlong) {
     EXPECT_FALSE(QFile::exists(roundFile("Per", 2)));
     EXPECT_EQ(readBytes(ResultsFilePath(contest, work)), results);
     Contest reread;
-    const Status loaded = ReadFile(ReadContestFile, reread, work, texts);
+    const Status loaded = ReadContest(reread, work, texts);
     ASSERT_TRUE(loaded) << loaded.message.toStdString();
     EXPECT_EQ(reread.ContName, "Sommercup");
     EXPECT_EQ(reread.Rounds, 3);

@@ -47,7 +47,7 @@ class LoadedCompetition : public ::testing::Test {
         ASSERT_TRUE(QFile::copy(testData("contest.cnt"), dir.filePath(QStringLiteral("cup.cnt"))));
         state.work.ContestDir = dir.path() + u'/';
         state.work.ContestFile = QStringLiteral("cup.cnt");
-        ASSERT_TRUE(ReadFile(veltra::ReadContestFile, state.contest, state.work, state.texts));
+        ASSERT_TRUE(ReadContest(state.contest, state.work, state.texts));
         state.work.EditMode = 1;
     }
 

@@ -33,7 +33,7 @@ class CompetitionWindow : public ::testing::Test {
         ASSERT_TRUE(QFile::copy(testData("contest.cnt"), cups.filePath(QStringLiteral("cup.cnt"))));
         state.work.ContestDir = cups.path() + u'/';
         state.work.ContestFile = QStringLiteral("cup.cnt");
-        ASSERT_TRUE(ReadFile(ReadContestFile, state.contest, state.work, state.texts));
+        ASSERT_TRUE(ReadContest(state.contest, state.work, state.texts));
         state.work.EditMode = 1;
         form.show();
     }

@@ -23,7 +23,7 @@ class ScheduleWindows : public ::testing::Test {
         ASSERT_TRUE(writeBytes(home.filePath(QStringLiteral("F3A.sch")), "TOTALTIME, 9\r\n"));
         // The loaded competition flies the club schedule.
         state.contest.ContSchedule = QStringLiteral("Klubb.sch");
-        ASSERT_TRUE(ReadFile(ReadScheduleFile, state.contest, state.work, state.texts));
+        ASSERT_TRUE(ReadSchedule(state.contest, state.work, state.texts));
         library.show();
     }
 
