@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace veltra {
@@ -13,12 +14,19 @@ Status SaveFileAtomically(const QString& path, const QByteArray& bytes) {
         return Status::failure(QStringLiteral("Could not write the file\n%1\n\n%2")
                                    .arg(QDir::toNativeSeparators(path), reason));
     };
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk fails the write itself: a buffered write succeeds and
+    // the flush that fails later does not stop the commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
-    if (file.write(bytes) != bytes.size())
+    if (file.write(bytes) != bytes.size() || !file.flush())
         return fail(file.errorString());
     if (!file.commit())
         return fail(file.errorString());
+    if (QFileInfo(path).size() != bytes.size())
+        return Status::failure(QStringLiteral("Could not write the file\n%1\n\n%2 / %3")
+                                   .arg(QDir::toNativeSeparators(path))
+                                   .arg(QFileInfo(path).size())
+                                   .arg(bytes.size()));
     return Status::success();
 }
 

@@ -4,8 +4,13 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <iostream>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace veltra;
 
@@ -33,7 +38,57 @@ class FileSizeLimit {
     void (*previousHandler_)(int) = nullptr;
 };
 
+// A small file system of the test's own, in a mount namespace of its own so that nothing is left
+// mounted when the test ends; only where the test may mount.
+bool mountSmallFileSystem(const QString& folder) {
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr))
+        return false;
+    return mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") == 0;
+}
+
+// Takes every free byte of the file system.
+void fill(const QString& file) {
+    const int fd = open(file.toLocal8Bit().constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    const QByteArray block(4096, 'f');
+    while (write(fd, block.constData(), block.size()) == block.size()) {
+    }
+    while (write(fd, block.constData(), 1) == 1) {
+    }
+    close(fd);
+}
+
 } // namespace
+
+TEST(SaveFile, ASmallFileOnAFullDiskIsReportedAndTheOldFileStays) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/disk");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("disk")));
+    const bool mounted = mountSmallFileSystem(folder);
+    const QString path = folder + QStringLiteral("/cup.RES");
+    const QByteArray old = "001, Per, 0572.00, \r\n";
+    ASSERT_TRUE(SaveFileAtomically(path, old));
+    const QByteArray small = QByteArray("001, Per, 0581.00, \r\n").repeated(20);
+    Status status;
+    if (mounted) {
+        std::cout << "[ the file system is a full tmpfs ]" << std::endl;
+        fill(folder + QStringLiteral("/filler"));
+        status = SaveFileAtomically(path, small);
+    } else {
+        std::cout << "[ no mount allowed here: the disk is full at a file size limit ]"
+                  << std::endl;
+        FileSizeLimit limit(small.size() - 1);
+        status = SaveFileAtomically(path, small);
+    }
+    EXPECT_FALSE(status);
+    EXPECT_TRUE(status.message.contains(QStringLiteral("cup.RES")));
+    EXPECT_EQ(readBytes(path), old);
+    QStringList left = QDir(folder).entryList(QDir::Files);
+    left.removeAll(QStringLiteral("filler"));
+    EXPECT_EQ(left, QStringList{"cup.RES"});
+    if (mounted)
+        umount2(folder.toLocal8Bit().constData(), MNT_DETACH);
+}
 
 TEST(SaveFile, AWriteThatFailsHalfWayLeavesTheOldFileIntact) {
     QTemporaryDir dir;
