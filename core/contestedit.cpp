@@ -72,12 +72,19 @@ std::optional<QString> UnstorableTextFault(const QString& text, const QString& w
 std::optional<QString> FileStemFault(const QString& stem, const QString& what) {
     if (TrimBlanks(stem).isEmpty())
         return QStringLiteral("%1 is empty.").arg(what);
+    if (stem.contains(QStringLiteral("..")))
+        return QStringLiteral("%1 is part of file names and cannot hold \"..\".").arg(what);
     for (QChar c : stem) {
         if (QStringView(kFileNameForbidden).contains(c))
             return QStringLiteral("%1 is part of file names and cannot hold the character %2.")
                 .arg(what, quoted(c));
     }
     return UnstorableTextFault(stem, what);
+}
+
+bool PilotKFactorFits(double kFactor) {
+    const double kept = std::round(kFactor * 100.0) / 100.0;
+    return kept > 0.0 && kept < 100.0;
 }
 
 QString ContestFileName(const QString& chosen) {
@@ -186,7 +193,7 @@ PilotCheck CheckPilotBoxes(const PilotBoxes& boxes, const Contest& contest, int 
         kFactor.isEmpty() ? std::optional<double>(1.0) : ParseReal(kFactor);
     // The competition file keeps two decimals.
     const double kStored = kValue ? std::round(*kValue * 100.0) / 100.0 : 0.0;
-    if (kStored <= 0.0 || kStored >= 100.0) {
+    if (!PilotKFactorFits(kStored)) {
         check.fault = pilotFault(PilotBox::KFactor,
                                  QStringLiteral("The K-factor must be a number above 0, such as "
                                                 "1.0 or 1.25."));

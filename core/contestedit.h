@@ -16,9 +16,13 @@ QString EditorText(const QString& typed);
 // 8-bit Windows text cannot hold. `what` names the text in the message.
 std::optional<QString> UnstorableTextFault(const QString& text, const QString& what);
 
-// A message when `stem` cannot begin a file name: empty, blank, or holding a character that
-// file names cannot hold.
+// A message when `stem` cannot begin a file name in the competition folder: empty, blank,
+// holding "..", or holding a character that file names cannot hold.
 std::optional<QString> FileStemFault(const QString& stem, const QString& what);
+
+// Whether a pilot K-factor, as the competition file keeps it (two decimals), is one the pilot
+// editor takes: above 0 and below 100.
+bool PilotKFactorFits(double kFactor);
 
 // The name of a new competition's file as chosen in the file dialog; a name without any
 // extension gets ".cnt", so that the file dialog lists the competition again.

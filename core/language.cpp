@@ -196,6 +196,19 @@ const std::vector<LanguageKey> kKeys = {
     {"MENU_HELP", MenuCaption, "MainForm", true},
     {"MENU_HELP_HELP", MenuCaption, "MainForm", true},
     {"MENU_HELP_ABOUT", MenuCaption, "MainForm", true},
+    {"FILE_CANNOT_BE_READ_MESSAGE", Message, "", true},
+    {"FILE_EMPTY_REASON", Message, "", true},
+    {"FILE_ENCODING_REASON", Message, "", true},
+    {"FILE_CONTROL_CHARACTER_REASON", Message, "", true},
+    {"FILE_CUT_SHORT_REASON", Message, "", true},
+    {"FILE_VALUE_NOT_VALID_REASON", Message, "", true},
+    {"FILE_VALUE_MISSING_REASON", Message, "", true},
+    {"FILE_RECORD_MISSING_REASON", Message, "", true},
+    {"FILE_NAME_NOT_VALID_REASON", Message, "", true},
+    {"FILE_NOT_CONTEST_REASON", Message, "", true},
+    {"FILE_NOT_SCHEDULE_REASON", Message, "", true},
+    {"SCHEDULE_NOT_LOADED_MESSAGE", Message, "", true},
+    {"RESULTS_OLDER_MESSAGE", Message, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

@@ -69,4 +69,11 @@ std::optional<int> ParseInteger(QByteArrayView text, int minimum, int maximum) {
     return toInteger(ParseReal(text), minimum, maximum);
 }
 
+std::optional<int> ParseWholeNumber(QStringView text, int minimum, int maximum) {
+    const std::optional<double> real = ParseReal(text);
+    if (!real || *real != std::floor(*real))
+        return std::nullopt;
+    return toInteger(real, minimum, maximum);
+}
+
 } // namespace veltra

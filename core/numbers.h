@@ -16,4 +16,8 @@ std::optional<double> ParseReal(QByteArrayView text);
 std::optional<int> ParseInteger(QStringView text, int minimum = -32768, int maximum = 32767);
 std::optional<int> ParseInteger(QByteArrayView text, int minimum = -32768, int maximum = 32767);
 
+// A whole number within [minimum, maximum] that the text gives exactly: "2" and "2.0" are 2,
+// "1.5" is no whole number.
+std::optional<int> ParseWholeNumber(QStringView text, int minimum = -32768, int maximum = 32767);
+
 } // namespace veltra

@@ -66,6 +66,27 @@ constexpr Fallback kFallbacks[] = {
     {"GENERAL_OK", "&OK"},
     {"GENERAL_CANCEL", "&Cancel"},
     {"GENERAL_RETURN", "&Return"},
+    {"FILE_CANNOT_BE_READ_MESSAGE", "The file %1 cannot be read."},
+    {"FILE_EMPTY_REASON", "The file is empty."},
+    {"FILE_ENCODING_REASON",
+     "The file is saved as Unicode text: save it as ANSI (Windows-1252) text."},
+    {"FILE_CONTROL_CHARACTER_REASON",
+     "Line %1 holds a control character: this is not a text file of the program."},
+    {"FILE_CUT_SHORT_REASON",
+     "The last line (line %1) has no line end: the file may have been cut short."},
+    {"FILE_VALUE_NOT_VALID_REASON", "Line %1: the value \"%2\" is not valid."},
+    {"FILE_VALUE_MISSING_REASON", "Line %1 ends before all its values are given."},
+    {"FILE_RECORD_MISSING_REASON",
+     "There is no %1 line number %2 although the file counts up to %3: the file is incomplete."},
+    {"FILE_NAME_NOT_VALID_REASON",
+     "Line %1: the name \"%2\" cannot form a file name in the competition folder."},
+    {"FILE_NOT_CONTEST_REASON", "It holds no CONT_NAME line: it is not a competition file."},
+    {"FILE_NOT_SCHEDULE_REASON", "It holds no TOTALTIME line: it is not a flight schedule."},
+    {"SCHEDULE_NOT_LOADED_MESSAGE",
+     "Marks cannot be entered until the competition's flight schedule can be read."},
+    {"RESULTS_OLDER_MESSAGE",
+     "The results file %1 is older than these round score files and disagrees with them: %2. Those "
+     "points were computed again from the marks."},
 };
 
 } // namespace

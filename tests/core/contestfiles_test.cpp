@@ -22,6 +22,17 @@ class ContestFiles : public ContestFolder {
     }
 };
 
+// The text as a UTF-16 file with its byte order mark.
+QByteArray utf16(const char* text) {
+    const QString unicode = QString::fromLatin1(text);
+    return QByteArray("\xFF\xFE") +
+           QByteArray(reinterpret_cast<const char*>(unicode.utf16()), unicode.size() * 2);
+}
+
+QByteArray withBinary(const char* text) {
+    return QByteArray(text) + QByteArray("\0\0\x13\x88garbage\r\n", 13);
+}
+
 } // namespace
 
 TEST_F(ContestFiles, CompetitionAndScheduleFilesRoundTripByteForByte) {
@@ -55,7 +66,7 @@ TEST_F(ContestFiles, CompetitionAndScheduleFilesRoundTripByteForByte) {
     contest.ContSchedule = QStringLiteral("copy.sch");
     ASSERT_TRUE(SaveSchedule(contest, 8, work));
     EXPECT_EQ(readBytes(SchedulePath(contest, work)), schedule);
-    ASSERT_TRUE(readSchedule("TOTALTIME, 10"));
+    ASSERT_TRUE(readSchedule("TOTALTIME, 10\r\n"));
     EXPECT_EQ(contest.TotalTime, 10);
     EXPECT_EQ(contest.ManeuverCount, 0);
 }
@@ -85,9 +96,16 @@ TEST_F(ContestFiles, WritesHeaderRecordsAndTeamsAsTheFormatPictures) {
         QStringLiteral("Lag"), 2, {QStringLiteral("Navn"), QStringLiteral("N2")}, {}, 0, 0};
     EXPECT_TRUE(ContestFileBytes(contest).endsWith("\r\n\r\nTEAM,001,Lag,02,Navn,N2,\r\n"));
 
-    // The counts follow the last record read.
+    // The counts follow the last record read; every pilot up to 101 loads.
     contest = Contest();
-    ASSERT_TRUE(readContest("JUDGE,01,A,X\r\nJUDGE,02,B,X\r\nJUDGE,03,C,X\r\nJUDGE,02,D,Y\r\n"
+    QByteArray pilots;
+    for (int n = 101; n >= 1; --n)
+        pilots += "PILOT," + QByteArray::number(n) + ",005," +
+                  (n == 101 ? "Last" : "P" + QByteArray::number(n)) +
+                  ",Klubb,NAK,1.00,035.010,Fly,Motor,Radio\r\n";
+    ASSERT_TRUE(readContest("CONT_NAME,Cup\r\nJUDGE,01,A,X\r\nJUDGE,02,B,X\r\nJUDGE,03,C,X\r\n"
+                            "JUDGE,02,D,Y\r\n" +
+                            pilots +
                             "PILOT,101,005,Last,Klubb,NAK,1.00,035.010,Fly,Motor,Radio\r\n"));
     EXPECT_EQ(contest.JudgeCount, 2);
     EXPECT_EQ(contest.Judges[1].Name, "D");
@@ -96,51 +114,107 @@ TEST_F(ContestFiles, WritesHeaderRecordsAndTeamsAsTheFormatPictures) {
     EXPECT_EQ(contest.TeamCount, 0);
 }
 
-TEST_F(ContestFiles, MissingFilesLeaveTheCountsAtZeroAndDamagedRecordsAreRefused) {
+TEST_F(ContestFiles, MissingFilesLeaveTheCountsAtZeroAndDamagedFilesAreRefusedNamingTheLine) {
     contest.JudgeCount = 3;
     contest.PilotCount = 4;
     contest.ContName = QStringLiteral("Kept");
     const Status missing = ReadContest(contest, work, texts);
-    EXPECT_EQ(missing.message, texts.get("UNABLE_TO_LOCATE_FILE_MESSAGE"));
+    EXPECT_TRUE(missing.message.startsWith(texts.get("UNABLE_TO_LOCATE_FILE_MESSAGE")));
+    EXPECT_TRUE(missing.message.contains(QDir::toNativeSeparators(work.contestPath())));
     EXPECT_EQ(contest.JudgeCount, 0);
     EXPECT_EQ(contest.PilotCount, 0);
     EXPECT_EQ(contest.ContName, "Kept");
     contest.ManeuverCount = 7;
     contest.ContSchedule = QStringLiteral("nowhere.sch");
-    EXPECT_FALSE(ReadSchedule(contest, work, texts));
+    const Status noSchedule = ReadSchedule(contest, work, texts);
+    EXPECT_TRUE(noSchedule.message.contains(QDir::toNativeSeparators(path("nowhere.sch"))));
+    EXPECT_TRUE(noSchedule.message.contains(texts.get("SCHEDULE_NOT_LOADED_MESSAGE")));
     EXPECT_EQ(contest.ManeuverCount, 0);
 
-    for (const char* body :
-         {"JUDGE,00,A,X\r\n", "JUDGE,12,A,X\r\n", "JUDGE,-1,A,X\r\n",
-          "PILOT,102,005,N,K,NAK,1.00,035.010,F,M,R\r\n",
-          "PILOT,000,005,N,K,NAK,1.00,035.010,F,M,R\r\n",
-          "PILOT,001,005,N,K,NAK,x.00,035.010,F,M,R\r\n",
-          "PILOT,001,abc,N,K,NAK,1.00,035.010,F,M,R\r\n", "TEAM,022,Lag,00,\r\n",
-          "TEAM,001,Lag,05,A,B,C,D,E,\r\n", "ROUNDS,12\r\n", "ROUNDS,four\r\n"}) {
+    const QByteArray head = "CONT_NAME,After\r\nJUDGE,01,Ok,X\r\n";
+    const QByteArray line3[] = {
+        "JUDGE,00,A,X\r\n", "JUDGE,12,A,X\r\n", "JUDGE,-1,A,X\r\n", "JUDGE,1.5,A,X\r\n",
+        "PILOT,102,005,N,K,NAK,1.00,035.010,F,M,R\r\n",
+        "PILOT,000,005,N,K,NAK,1.00,035.010,F,M,R\r\n",
+        "PILOT,001,005,N,K,NAK,x.00,035.010,F,M,R\r\n",
+        "PILOT,001,abc,N,K,NAK,1.00,035.010,F,M,R\r\n", "TEAM,022,Lag,00,\r\n",
+        "TEAM,001,Lag,05,A,B,C,D,E,\r\n", "ROUNDS,12\r\n", "ROUNDS,four\r\n",
+        // What the pilot editor refuses.
+        "PILOT,001,005,N,K,NAK,-1.00,035.010,F,M,R\r\n",
+        "PILOT,001,005,N,K,NAK,0.00,035.010,F,M,R\r\n",
+        "PILOT,001,005,N,K,NAK,99999999999999999999,035.010,F,M,R\r\n",
+        "PILOT,001,005,N,K,NAK,1.00,-35.010,F,M,R\r\n",
+        // Names that would put score files elsewhere or cannot be file names.
+        "CONT_NAME,../x\r\n", "CONT_NAME,C:\\x\r\n",
+        "PILOT,001,005,../../x,K,NAK,1.00,035.010,F,M,R\r\n",
+        "PILOT,001,005,a/b,K,NAK,1.00,035.010,F,M,R\r\n",
+        "PILOT,001,005,..,K,NAK,1.00,035.010,F,M,R\r\n",
+        "PILOT,001,005,a<b>,K,NAK,1.00,035.010,F,M,R\r\n",
+        // A record whose line ends early would take its values from the next line.
+        "PILOT,001,005,N,K,NAK,1.00,035.010,F,M\r\nPILOT,002,006,O,K,NAK,1.00,035.010,F,M,R\r\n"};
+    for (const QByteArray& body : line3) {
         contest = Contest();
         contest.ContName = QStringLiteral("Before");
-        const Status status =
-            readContest(QByteArray("CONT_NAME,After\r\nJUDGE,01,Ok,X\r\n") + body);
-        EXPECT_FALSE(status) << body;
-        EXPECT_TRUE(status.message.contains(QDir::toNativeSeparators(work.contestPath()))) << body;
-        EXPECT_TRUE(status.message.contains(QStringLiteral("line 3"))) << body;
-        EXPECT_EQ(contest.JudgeCount, 0) << body;
-        EXPECT_EQ(contest.PilotCount, 0) << body;
-        EXPECT_EQ(contest.ContName, "Before") << body;
+        const Status status = readContest(head + body);
+        EXPECT_FALSE(status) << body.constData();
+        EXPECT_TRUE(status.message.contains(QDir::toNativeSeparators(work.contestPath())))
+            << body.constData();
+        EXPECT_TRUE(status.message.contains(QStringLiteral("Line 3")))
+            << body.constData() << status.message.toStdString();
+        EXPECT_EQ(contest.JudgeCount, 0) << body.constData();
+        EXPECT_EQ(contest.PilotCount, 0) << body.constData();
+        EXPECT_EQ(contest.ContName, "Before") << body.constData();
     }
+    const QByteArray wholeFile[] = {
+        "",
+        "\xEF\xBB\xBF",
+        utf16("CONT_NAME,X\r\n"),
+        withBinary("CONT_NAME,X\r\n"),
+        "JUDGE,01,Ok,X\r\n",
+        head + "PILOT,001,005,N,K,NAK,1.00,035.0",              // cut short
+        head + "PILOT,002,005,N,K,NAK,1.00,035.010,F,M,R\r\n"}; // pilot 1 is missing
+    for (const QByteArray& bytes : wholeFile) {
+        contest = Contest();
+        const Status status = readContest(bytes);
+        EXPECT_FALSE(status) << bytes.constData();
+        EXPECT_TRUE(status.message.contains(QDir::toNativeSeparators(work.contestPath())))
+            << bytes.constData();
+        EXPECT_EQ(contest.PilotCount, 0) << bytes.constData();
+    }
+    // A byte order mark is no part of the first key.
+    ASSERT_TRUE(readContest("\xEF\xBB\xBF" + readBytes(testData("contest.cnt"))));
+    EXPECT_EQ(contest.ContName, QString::fromUtf8("Vårcupen 2026"));
+    EXPECT_EQ(contest.PilotCount, 4);
+
     for (const char* body : {"MAN, 00, Loop, 2\r\n", "MAN, 52, Loop, 2\r\n",
                              "MAN, 01, Loop, two\r\n", "TOTALTIME, ten\r\n"}) {
         const Status status = readSchedule(QByteArray("TOTALTIME, 8\r\nMAN, 01, Ok, 1\r\n") + body);
         EXPECT_FALSE(status) << body;
-        EXPECT_TRUE(status.message.contains(QStringLiteral("line 3"))) << body;
+        EXPECT_TRUE(status.message.contains(QStringLiteral("Line 3"))) << body;
         EXPECT_EQ(contest.ManeuverCount, 0) << body;
+    }
+    const QByteArray notSchedules[] = {"",
+                                       "\xEF\xBB\xBF",
+                                       utf16("TOTALTIME, 8\r\n"),
+                                       withBinary("TOTALTIME, 8\r\n"),
+                                       "MAN, 01, Loop, 2\r\n",
+                                       "TOTALTIME, 8\r\nMAN, 01, Lo"};
+    for (const QByteArray& bytes : notSchedules) {
+        contest.ManeuverCount = 3;
+        const Status status = readSchedule(bytes);
+        EXPECT_FALSE(status) << bytes.constData();
+        EXPECT_TRUE(status.message.contains(QDir::toNativeSeparators(path("test.sch"))))
+            << bytes.constData();
+        EXPECT_TRUE(status.message.contains(texts.get("SCHEDULE_NOT_LOADED_MESSAGE")))
+            << bytes.constData();
+        EXPECT_EQ(contest.ManeuverCount, 0) << bytes.constData();
     }
 }
 
 TEST_F(ContestFiles, SavingAnEditedCompetitionWhoseFileOrFolderVanishedWritesNothing) {
     work.EditMode = 1;
     const Status status = SaveContest(contest, work, texts);
-    EXPECT_EQ(status.message, texts.get("UNABLE_TO_LOCATE_FILE_MESSAGE"));
+    EXPECT_TRUE(status.message.startsWith(texts.get("UNABLE_TO_LOCATE_FILE_MESSAGE")));
     EXPECT_FALSE(status);
     EXPECT_FALSE(QFile::exists(work.contestPath()));
     work.EditMode = 0;
