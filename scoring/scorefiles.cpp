@@ -1,14 +1,17 @@
 #include "scoring/scorefiles.h"
 
 #include "core/ansitext.h"
+#include "core/contestedit.h"
 #include "core/fieldreader.h"
 #include "core/format.h"
 #include "core/numbers.h"
 #include "core/savefile.h"
+#include "core/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace veltra {
@@ -28,6 +31,9 @@ std::optional<QByteArray> readIfPresent(const QString& path) {
 Status damaged(const QString& path) {
     return Status::failure(QStringLiteral("FEIL ") + QDir::toNativeSeparators(path));
 }
+
+// No round gives this many points, whatever its marks, bonus and K-factors.
+constexpr double kMaxRoundPoints = 1e7;
 
 struct ResultsLine {
     QString name;
@@ -50,26 +56,58 @@ std::optional<ResultsLine> parseResultsLine(QByteArrayView line, int roundsToCou
         if (field.isEmpty())
             break;
         result.points[r] = ParseReal(field);
+        if (result.points[r] && std::abs(*result.points[r]) >= kMaxRoundPoints)
+            result.points[r].reset();
         result.damaged = result.damaged || !result.points[r];
     }
     return result;
 }
 
-void rebuildFromRoundScoreFiles(Contest& contest, const Workspace& work, int roundsToCount) {
-    for (int i = 0; i < contest.PilotCount; ++i) {
-        Pilot& pilot = contest.Pilots[i];
-        for (int r = 0; r < roundsToCount; ++r) {
-            RoundMarks marks;
-            const std::optional<QByteArray> bytes =
-                readIfPresent(RoundScoreFilePath(contest, work, pilot.Name, r + 1));
-            if (bytes)
-                ParseRoundScoreFile(*bytes, contest, marks);
-            pilot.RoundScore[r] = RoundPoints(marks, contest, pilot.KFactor);
+// The results file's lines of the competition's pilots, each pilot's last one. A line the file
+// ends in without a line end may have been cut short and counts as damaged.
+struct ResultsLines {
+    std::array<std::optional<ResultsLine>, MaxPilots> ofPilot;
+    bool readable = true;
+};
+
+ResultsLines readResultsLines(const Contest& contest, const QString& path, int roundsToCount) {
+    ResultsLines lines;
+    std::optional<QByteArray> bytes = ReadWholeFile(path);
+    if (bytes && bytes->startsWith("\xEF\xBB\xBF"))
+        bytes->remove(0, 3);
+    lines.readable = bytes && !CheckTextFile(*bytes, Texts()).fault;
+    if (!lines.readable)
+        return lines;
+    for (qsizetype begin = 0; begin < bytes->size();) {
+        qsizetype end = begin;
+        while (end < bytes->size() && bytes->at(end) != '\n' && bytes->at(end) != '\r')
+            ++end;
+        std::optional<ResultsLine> line =
+            parseResultsLine(QByteArrayView(*bytes).sliced(begin, end - begin), roundsToCount);
+        if (line && end == bytes->size())
+            line->damaged = true;
+        begin = end + 1;
+        for (int i = 0; line && i < contest.PilotCount; ++i) {
+            if (TrimBlanks(contest.Pilots[i].Name) == line->name)
+                lines.ofPilot[i] = line;
         }
     }
+    return lines;
 }
 
 } // namespace
+
+std::optional<double> RoundPointsFromFile(const Contest& contest, const Workspace& work,
+                                          int pilotIndex, int round) {
+    const Pilot& pilot = contest.Pilots[pilotIndex];
+    const QString path = RoundScoreFilePath(contest, work, pilot.Name, round);
+    const std::optional<QByteArray> bytes =
+        QFileInfo::exists(path) ? ReadWholeFile(path) : std::nullopt;
+    RoundMarks marks;
+    if (!bytes || bytes->isEmpty() || !ParseRoundScoreFile(*bytes, contest, marks))
+        return std::nullopt;
+    return RoundPoints(marks, contest, pilot.KFactor);
+}
 
 QString RoundScoreFilePath(const Contest& contest, const Workspace& work, const QString& pilotName,
                            int round) {
@@ -118,6 +156,13 @@ QByteArray ResultsFileBytes(const Contest& contest) {
 
 Status SaveScores(const Contest& contest, const Workspace& work, int pilotIndex, int round,
                   const RoundMarks& marks) {
+    // The names make the file names: one that could lead out of the folder writes nothing.
+    if (const auto fault =
+            FileStemFault(contest.ContName, QStringLiteral("The competition's name")))
+        return Status::failure(*fault);
+    if (const auto fault =
+            FileStemFault(contest.Pilots[pilotIndex].Name, QStringLiteral("The pilot's name")))
+        return Status::failure(*fault);
     const QString roundFile =
         RoundScoreFilePath(contest, work, contest.Pilots[pilotIndex].Name, round);
     const Status saved = SaveFileAtomically(
@@ -169,41 +214,40 @@ Status RecallScores(const Contest& contest, const Workspace& work, int pilotInde
 Status ReadPreviousScores(Contest& contest, const Workspace& work, int roundsToCount) {
     roundsToCount = std::clamp(roundsToCount, 0, MaxRounds);
     const QString path = ResultsFilePath(contest, work);
-    if (!QFileInfo::exists(path))
-        return Status::success();
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
-    std::array<std::array<double, MaxRounds>, MaxPilots> read{};
-    std::array<bool, MaxPilots> found{};
-    bool fault = !bytes;
-    for (qsizetype begin = 0; !fault && begin < bytes->size();) {
-        qsizetype end = begin;
-        while (end < bytes->size() && bytes->at(end) != '\n' && bytes->at(end) != '\r')
-            ++end;
-        const std::optional<ResultsLine> line =
-            parseResultsLine(QByteArrayView(*bytes).sliced(begin, end - begin), roundsToCount);
-        begin = end + 1;
-        if (!line)
-            continue;
-        fault = line->damaged;
-        for (int i = 0; i < contest.PilotCount && !fault; ++i) {
-            if (TrimBlanks(contest.Pilots[i].Name) != line->name)
+    const bool present = QFileInfo::exists(path);
+    const ResultsLines lines =
+        present ? readResultsLines(contest, path, roundsToCount) : ResultsLines();
+    QStringList rebuilt;
+    for (int i = 0; i < contest.PilotCount; ++i) {
+        Pilot& pilot = contest.Pilots[i];
+        const std::optional<ResultsLine>& line = lines.ofPilot[i];
+        const bool fromMarks = !lines.readable || !line || line->damaged;
+        bool marksFound = false;
+        for (int r = 0; r < roundsToCount; ++r) {
+            if (!fromMarks && line->points[r]) {
+                pilot.RoundScore[r] = *line->points[r];
                 continue;
-            found[i] = true;
-            for (int r = 0; r < roundsToCount; ++r)
-                read[i][r] = line->points[r].value_or(0.0);
+            }
+            // Rounds the line does not reach (added after the last store) have only the marks.
+            const std::optional<double> points = RoundPointsFromFile(contest, work, i, r + 1);
+            pilot.RoundScore[r] = points.value_or(0.0);
+            marksFound = marksFound || points.has_value();
         }
+        if (fromMarks && (marksFound || (line && line->damaged) || !lines.readable))
+            rebuilt << TrimBlanks(pilot.Name);
     }
-    if (fault) {
-        rebuildFromRoundScoreFiles(contest, work, roundsToCount);
+    if (!present && rebuilt.isEmpty())
+        return Status::success();
+    if (!lines.readable)
         return Status::failure(
             QStringLiteral("The results file\n%1\ncould not be read. Every pilot's points were "
                            "computed again from the stored marks.")
                 .arg(QDir::toNativeSeparators(path)));
-    }
-    for (int i = 0; i < contest.PilotCount; ++i) {
-        if (found[i])
-            std::copy_n(read[i].begin(), roundsToCount, contest.Pilots[i].RoundScore.begin());
-    }
+    if (!rebuilt.isEmpty())
+        return Status::failure(QStringLiteral("The results file\n%1\nheld no sound points of %2. "
+                                              "Their points were computed again from the stored "
+                                              "marks.")
+                                   .arg(QDir::toNativeSeparators(path), rebuilt.join(", ")));
     return Status::success();
 }
 

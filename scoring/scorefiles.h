@@ -8,6 +8,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace veltra {
 
@@ -41,10 +42,17 @@ Status RecallScores(const Contest& contest, const Workspace& work, int pilotInde
 // Marks of a round score file; the parse stops at the first damaged value.
 Status ParseRoundScoreFile(const QByteArray& bytes, const Contest& contest, RoundMarks& marks);
 
-// Sets rounds 1 .. roundsToCount of every pilot found in the results file. Lines written for
-// fewer rounds give the missing rounds 0. When a points field is damaged, every pilot's points
-// are rebuilt from the round score files instead, and the returned failure tells the user so.
+// Sets rounds 1 .. roundsToCount of every pilot from its line of the results file. A pilot whose
+// own line is damaged (a points field that is no number or out of all reach, a last line cut
+// short) or missing, and a round the line does not reach, gets the points of its round score
+// files, 0 where there is none; the returned failure names the file and the pilots whose points
+// came from their marks that way. Lines of pilots not in the competition are passed over.
 Status ReadPreviousScores(Contest& contest, const Workspace& work, int roundsToCount);
+
+// The points of a pilot's round as its round score file gives them; nothing when the file is
+// missing, empty or cannot be read.
+std::optional<double> RoundPointsFromFile(const Contest& contest, const Workspace& work,
+                                          int pilotIndex, int round);
 
 // Calls onScore(rowField, marks, markCount) for each "SCORE" line and onBonus(field) for each
 // "BONUS" line of a round score file; marks beyond the line's own fields are absent.

@@ -69,7 +69,7 @@ void MainForm::Form_Load() {
     UpdateFilemenu();
     if (state_.settings.ConnectToRemoteDisplay == 1)
         OpenComPort();
-    showFooter(state_.texts.get(QStringLiteral("NO_COMPETITION_SELECTED")));
+    showNoCompetition();
 }
 
 // The progress bar sits inside the right end of the footer box, centred in its height.
@@ -258,13 +258,19 @@ void MainForm::UpdateFilemenu() {
     }
 }
 
+// A competition file that is missing or refused leaves no competition open: nothing may be
+// written into it.
 void MainForm::ActivateSelectedFile() {
-    showFooter(QDir::toNativeSeparators(state_.work.contestPath()));
     const OpenedContest opened = OpenContest(state_.contest, state_.work, state_.texts);
-    for (const QString& message : opened.messages)
-        showMessage(message);
-    ContestSelected(opened.open ? 1 : 0);
-    ui_->ResultMethod->setText(QStringLiteral("Std"));
+    if (opened.open) {
+        showFooter(QDir::toNativeSeparators(state_.work.contestPath()));
+        ContestSelected(1);
+        ui_->ResultMethod->setText(QStringLiteral("Std"));
+    } else {
+        showNoCompetition();
+    }
+    if (!opened.messages.isEmpty())
+        showMessage(opened.messages.join(QStringLiteral("\n\n")));
 }
 
 void MainForm::FileChoose_Click() {
@@ -290,14 +296,18 @@ void MainForm::FileNew_Click() {
     // previous competition's files: the scores, the draw and the editor would overwrite them
     // with the new, empty competition.
     state_.work.ContestFile.clear();
-    ContestSelected(0);
-    showFooter(state_.texts.get(QStringLiteral("NO_COMPETITION_SELECTED")));
+    showNoCompetition();
     competitionForm().showWithoutWaiting();
 }
 
 void MainForm::FileClose_Click() {
     state_.contest.JudgeCount = 0;
     state_.contest.PilotCount = 0;
+    state_.work.ContestFile.clear();
+    showNoCompetition();
+}
+
+void MainForm::showNoCompetition() {
     ContestSelected(0);
     showFooter(state_.texts.get(QStringLiteral("NO_COMPETITION_SELECTED")));
 }

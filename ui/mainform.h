@@ -78,6 +78,8 @@ class MainForm final : public QMainWindow {
     void FileChoose_Click();
     void FileNew_Click();
     void FileClose_Click();
+    // The thirteen competition commands disabled and the footer saying that none is open.
+    void showNoCompetition();
     void FileExit_Click();
     void RecentFile_Click(int index);
     void EditScores_Click();

@@ -125,7 +125,7 @@ TEST_F(ScoreFiles, ReadPreviousScoresMatchesPilotsByName) {
     EXPECT_EQ(contest.Pilots[1].RoundScore[0], -10.0);
     EXPECT_EQ(contest.Pilots[1].RoundScore[1], 1234.57);
     EXPECT_EQ(contest.Pilots[2].RoundScore[1], 12.6);
-    EXPECT_EQ(contest.Pilots[3].RoundScore[1], 6.0);
+    EXPECT_EQ(contest.Pilots[3].RoundScore[1], 0.0); // no line and no stored marks
 
     ASSERT_TRUE(ReadPreviousScores(contest, work, 1)); // more rounds in the file than asked
     EXPECT_EQ(contest.Pilots[1].RoundScore[1], 1234.57);
@@ -137,22 +137,52 @@ TEST_F(ScoreFiles, ReadPreviousScoresMatchesPilotsByName) {
     EXPECT_EQ(contest.Pilots[2].RoundScore[0], 12.4);
 }
 
-TEST_F(ScoreFiles, ADamagedResultsFileIsRebuiltFromTheStoredMarks) {
+TEST_F(ScoreFiles, OnlyThePilotsWhoseOwnResultsLineIsDamagedAreRebuiltFromTheirMarks) {
     useSchedule(3, 2);
     contest.ManeuverK[0] = 2;
     contest.ManeuverK[1] = 0;
     contest.Pilots[1].KFactor = 1.5;
     ASSERT_TRUE(writeBytes(path("Vårcup Kåre Ås.R01"),
                            "SCORE,01,8,7,9,\r\nSCORE,02,5,5,5,\r\nBONUS,2\r\n"));
-    ASSERT_TRUE(writeBytes(path("Vårcup.RES"), "001, Bjørn Æsøy, 0572.00, 0000.00, \r\n"
-                                               "002, Kåre Ås, 00#4.00, 0001.00, \r\n"));
+    const QByteArray intact = "001, Bj\xF8rn \xC6s\xF8y, 0572.00, 0000.00, \r\n";
+    ASSERT_TRUE(writeBytes(path("Vårcup.RES"), intact + "002, K\xE5re \xC5s, 00#4.00, 0001.00, \r\n"
+                                                        "009, Gone, xx, 12, \r\n"));
     contest.Pilots[0].RoundScore = {300.0, 200.0};
+    contest.Pilots[2].RoundScore = {5.0, 6.0};
     const Status status = ReadPreviousScores(contest, work, 2);
     EXPECT_FALSE(status);
     EXPECT_TRUE(status.message.contains(QStringLiteral("Vårcup.RES")));
+    EXPECT_TRUE(status.message.contains(QStringLiteral("Kåre Ås")));
     EXPECT_EQ(contest.Pilots[1].RoundScore[0], (48 + 15 + 2) * 1.5);
     EXPECT_EQ(contest.Pilots[1].RoundScore[1], 0.0);
-    EXPECT_EQ(contest.Pilots[0].RoundScore[0], 0.0); // no marks stored for this pilot
+    EXPECT_EQ(contest.Pilots[0].RoundScore[0], 572.0);
+    // Without a line and without stored marks a pilot has no points, whatever memory held.
+    EXPECT_EQ(contest.Pilots[2].RoundScore[1], 0.0);
+
+    // A damaged line of a pilot no longer in the competition is passed over.
+    ASSERT_TRUE(writeBytes(path("Vårcup.RES"), "009, Gone, xx, 12, \r\n" + intact +
+                                                   "002, K\xE5re \xC5s, 0097.50, 0000.00, \r\n"));
+    EXPECT_TRUE(ReadPreviousScores(contest, work, 2));
+    EXPECT_EQ(contest.Pilots[0].RoundScore[0], 572.0);
+}
+
+TEST_F(ScoreFiles, NamesThatCannotFormAFileNameInTheCompetitionFolderStoreNothing) {
+    useSchedule(3, 2);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cup")));
+    work.ContestDir = path("cup/");
+    RoundMarks marks;
+    marks.setMark(0, 0, 9);
+    for (const char* name : {"../x", "a/b", "..\\y", ".."}) {
+        contest.ContName = QString::fromUtf8(name);
+        EXPECT_FALSE(SaveScores(contest, work, 0, 1, marks)) << name;
+        contest.ContName = QStringLiteral("Cup");
+        contest.Pilots[0].Name = QString::fromUtf8(name);
+        EXPECT_FALSE(SaveScores(contest, work, 0, 1, marks)) << name;
+        contest.Pilots[0].Name = QStringLiteral("Per");
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"cup"});
+    EXPECT_TRUE(QDir(path("cup")).isEmpty());
 }
 
 TEST_F(ScoreFiles, AFailedStoreNamesTheFileAndLeavesTheOldOnesIntact) {

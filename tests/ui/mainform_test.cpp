@@ -88,7 +88,7 @@ TEST_F(Main, ACompetitionOpenedThroughTheFileDialogIsKeptInTheRecentListUntilClo
     EXPECT_TRUE(form->menuCommand(QStringLiteral("EditSchedule"))->isEnabled());
 }
 
-TEST_F(Main, RecentFilesOpenAMissingOneIsReportedAndFileNewStoresNothingIntoTheOld) {
+TEST_F(Main, RecentFilesOpenAMissingOrRefusedOneLeavesNoneOpenAndFileNewStoresNothingIntoTheOld) {
     const QByteArray settings = "LANGUAGE_FILE,English.lng\r\nFILES_IN_FILEMENU,2\r\n"
                                 "FILENAMES_IN_FILEMENU_1,contest.cnt\r\n"
                                 "FILENAMES_IN_FILEMENU_2,gone.cnt\r\n"
@@ -99,15 +99,33 @@ TEST_F(Main, RecentFilesOpenAMissingOneIsReportedAndFileNewStoresNothingIntoTheO
     ASSERT_TRUE(
         QFile::copy(testData("results.RES"), cups() + QString::fromUtf8("Vårcupen 2026.RES")));
     auto form = start();
-    QString shown;
-    answerMessage(&shown);
-    chooseMenu(*form, Qt::Key_F, Qt::Key_2);
-    EXPECT_EQ(shown, "Veltra:Unable to locate the file.");
-    EXPECT_EQ(boxText(*form, "Footer"), QDir::toNativeSeparators(cups() + "gone.cnt"));
-    EXPECT_EQ(state->contest.PilotCount, 0);
     chooseMenu(*form, Qt::Key_F, Qt::Key_1);
     EXPECT_EQ(state->contest.PilotCount, 4);
     EXPECT_EQ(state->contest.Pilots[0].RoundScore[0], 572.0);
+    EXPECT_EQ(enabledCompetitionItems(*form), 13);
+
+    // A competition file that is missing or refused leaves no competition open to write into.
+    const auto expectNoCompetition = [&] {
+        EXPECT_EQ(boxText(*form, "Footer"), "No competition selected");
+        EXPECT_EQ(enabledCompetitionItems(*form), 0);
+        EXPECT_EQ(state->contest.PilotCount, 0);
+        EXPECT_TRUE(state->contest.ContName.isEmpty());
+    };
+    const QString gone = QDir::toNativeSeparators(cups() + "gone.cnt");
+    QString shown;
+    answerMessage(&shown);
+    chooseMenu(*form, Qt::Key_F, Qt::Key_2);
+    EXPECT_EQ(shown, "Veltra:Unable to locate the file.\n" + gone);
+    expectNoCompetition();
+    chooseMenu(*form, Qt::Key_F, Qt::Key_1);
+    const QByteArray refused = readBytes(testData("contest.cnt")).replace("JUDGE,02", "JUDGE,1.5");
+    ASSERT_TRUE(writeBytes(cups() + "gone.cnt", refused));
+    shown.clear();
+    answerMessage(&shown);
+    chooseMenu(*form, Qt::Key_F, Qt::Key_2);
+    EXPECT_TRUE(shown.contains(gone)) << shown.toStdString();
+    expectNoCompetition();
+    EXPECT_EQ(readBytes(cups() + "gone.cnt"), refused);
     EXPECT_EQ(readBytes(ini()), settings);
 
     // Until the new competition is saved nothing may store into the previous one's files.
