@@ -2,6 +2,7 @@
 
 #include "core/keyedfile.h"
 #include "core/savefile.h"
+#include "core/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -242,7 +243,11 @@ Status ReadLanguageFile(const QString& path, Texts& texts) {
     if (!bytes)
         return Status::failure(texts.get(QStringLiteral("UNABLE_TO_LOCATE_FILE_MESSAGE")) + u'\n' +
                                QDir::toNativeSeparators(path));
-    ReadLanguageBytes(*bytes, texts);
+    const TextFile text = CheckTextFile(*bytes, texts);
+    if (text.fault || text.cutLine > 0)
+        return Status::failure(
+            FileRefusedMessage(path, text.fault.value_or(text.cutReason), texts));
+    ReadLanguageBytes(text.bytes, texts);
     return Status::success();
 }
 

@@ -32,8 +32,8 @@ const std::vector<LanguageKey>& LanguageKeys();
 // leaves empty keep their earlier text.
 void ReadLanguageBytes(const QByteArray& bytes, Texts& texts);
 
-// Reads the language file at `path`. A file that cannot be found or read changes nothing
-// and is reported.
+// Reads the language file at `path`. A file that cannot be found or read, or is damaged (empty,
+// no text, cut short), changes nothing and is reported.
 Status ReadLanguageFile(const QString& path, Texts& texts);
 
 } // namespace veltra

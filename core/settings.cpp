@@ -5,6 +5,7 @@
 #include "core/keyedfile.h"
 #include "core/numbers.h"
 #include "core/savefile.h"
+#include "core/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -113,19 +114,19 @@ QString ReadSettingsBytes(const QByteArray& bytes, Settings& s) {
         } else if (const int location = recentEntry(key, kFileLocation)) {
             s.FileLocations[location - 1] = ValueReader::text(record);
         } else if (key == kConnect) {
-            s.ConnectToRemoteDisplay = values.integer(record);
+            s.ConnectToRemoteDisplay = values.integer(record, 0, 1);
         } else if (key == kComport) {
             s.ComportToRemoteDisplay = values.integer(record);
         } else if (key == kBaudrate) {
             s.BaudrateToRemoteDisplay = values.real(record);
         } else if (key == kFrequencyMode) {
-            s.FrequencyDisplayMode = values.integer(record);
+            s.FrequencyDisplayMode = values.integer(record, 0, 1);
         } else if (key == kPrintDestination) {
-            s.PrintDestination = values.integer(record);
+            s.PrintDestination = values.integer(record, 0, 1);
         } else if (key == kPdfFolder) {
             s.PdfFolder = ValueReader::text(record);
         } else if (key == kPrintPreview) {
-            s.PrintPreview = values.integer(record);
+            s.PrintPreview = values.integer(record, 0, 1);
         }
     }
     return values.faults();
@@ -134,12 +135,18 @@ QString ReadSettingsBytes(const QByteArray& bytes, Settings& s) {
 Status ReadConfigFile(const QString& configFile, const QString& programDir, Settings& settings) {
     const QString path = settingsPath(configFile, programDir);
     if (!QFileInfo::exists(path))
-        return SaveFileAtomically(path, QByteArray());
+        return Status::success();
     const std::optional<QByteArray> bytes = ReadWholeFile(path);
     if (!bytes)
         return Status::failure(QStringLiteral("The settings file %1 cannot be read.")
                                    .arg(QDir::toNativeSeparators(path)));
-    const QString faults = ReadSettingsBytes(*bytes, settings);
+    // The language file is read after the settings: these messages are the program's English.
+    const Texts english;
+    const TextFile text = CheckTextFile(*bytes, english);
+    if (text.fault || text.cutLine > 0)
+        return Status::failure(
+            FileRefusedMessage(path, text.fault.value_or(text.cutReason), english));
+    const QString faults = ReadSettingsBytes(text.bytes, settings);
     if (!faults.isEmpty())
         return Status::failure(QStringLiteral("The settings file %1 holds values that cannot be "
                                               "used:\n%2")
@@ -177,6 +184,17 @@ QByteArray SettingsFileBytes(const Settings& s) {
 Status SaveConfigFile(const QString& configFile, const QString& programDir,
                       const Settings& settings) {
     return SaveFileAtomically(settingsPath(configFile, programDir), SettingsFileBytes(settings));
+}
+
+Status SaveChangedConfigFile(const QString& configFile, const QString& programDir,
+                             const Settings& settings, QByteArray& onDisk) {
+    const QByteArray bytes = SettingsFileBytes(settings);
+    if (bytes == onDisk)
+        return Status::success();
+    const Status saved = SaveConfigFile(configFile, programDir, settings);
+    if (saved)
+        onDisk = bytes;
+    return saved;
 }
 
 bool SettingsCanHold(const QString& text) {

@@ -36,14 +36,21 @@ struct Settings {
     int PrintPreview = 0; // 1 shows a preview before printing
 };
 
-// Reads the settings file `configFile` of the program folder into `settings`. A missing file is
-// created empty and leaves every setting as it was. A value that is not a number is reported
-// and leaves its setting at 0; every other setting is still read.
+// Reads the settings file `configFile` of the program folder into `settings`. A missing file
+// (the first start) leaves every setting as it was. So does a damaged file (empty, no text, cut
+// short), which is reported. A value that is not a number or out of its range is reported and
+// leaves its setting at 0 or the nearest end of the range; every other setting is still read.
 Status ReadConfigFile(const QString& configFile, const QString& programDir, Settings& settings);
 
 // Rewrites the settings file whole.
 Status SaveConfigFile(const QString& configFile, const QString& programDir,
                       const Settings& settings);
+
+// Rewrites the settings file only when the settings differ from `onDisk`, what it was last read
+// as or written with (SettingsFileBytes), and then keeps them there: a file that could not be
+// read stays as it is until a setting changes.
+Status SaveChangedConfigFile(const QString& configFile, const QString& programDir,
+                             const Settings& settings, QByteArray& onDisk);
 
 QByteArray SettingsFileBytes(const Settings& settings);
 

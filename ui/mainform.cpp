@@ -65,6 +65,7 @@ void MainForm::Form_Load() {
     // A first start names no language file; English gives every message and heading a text.
     if (state_.settings.LanguageFile.isEmpty())
         state_.settings.LanguageFile = QString::fromLatin1(DefaultLanguageFile);
+    settingsOnDisk_ = SettingsFileBytes(state_.settings);
     ReadLanguageFile(state_.settings.LanguageFile);
     UpdateFilemenu();
     if (state_.settings.ConnectToRemoteDisplay == 1)
@@ -157,8 +158,8 @@ void MainForm::ContestSelected(int mode) {
 }
 
 void MainForm::SaveConfigFile() {
-    const Status saved =
-        veltra::SaveConfigFile(state_.settings.ConfigFile, state_.work.ProgramDir, state_.settings);
+    const Status saved = SaveChangedConfigFile(state_.settings.ConfigFile, state_.work.ProgramDir,
+                                               state_.settings, settingsOnDisk_);
     if (!saved)
         showMessage(saved.message);
 }

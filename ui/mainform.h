@@ -47,7 +47,8 @@ class MainForm final : public QMainWindow {
     // them.
     void ContestSelected(int mode);
 
-    // Writes the settings file; a failure is shown to the user.
+    // Writes the settings file when a setting changed since it was read or last written; a
+    // failure is shown to the user.
     void SaveConfigFile();
 
     void showProgress(int percent);
@@ -103,6 +104,7 @@ class MainForm final : public QMainWindow {
     std::unique_ptr<CompetitionForm> competitionForm_;
     std::unique_ptr<ScheduleForm> scheduleForm_;
     RemoteDisplayPort RemoteDisplayPort_;
+    QByteArray settingsOnDisk_;
     std::unique_ptr<ViewCommands> viewCommands_;
     // Asks the results printout's options in the view commands' dialog, so it ends first.
     std::unique_ptr<PrintCommands> printCommands_;

@@ -78,15 +78,26 @@ TEST(Settings, AnOlderFileGainsThePrintOutputLinesAtItsEndAndAnEmptyFolderReadsB
     EXPECT_FALSE(SettingsCanHold(QString::fromUtf8("/home/łukasz/pdf")));
 }
 
-TEST(Settings, FirstStartCreatesAnEmptyFileAndAFailedSaveIsReported) {
+TEST(Settings, FirstStartReadsNothingADamagedFileIsRefusedWholeAndAFailedSaveIsReported) {
     QTemporaryDir dir;
+    const QString ini = dir.path() + u'/' + kIni;
     Settings s;
     s.LanguageFile = QStringLiteral("English.lng");
     ASSERT_TRUE(ReadConfigFile(kIni, dir.path(), s));
-    EXPECT_TRUE(QFile::exists(dir.path() + u'/' + kIni));
-    EXPECT_TRUE(readBytes(dir.path() + u'/' + kIni).isEmpty());
+    EXPECT_FALSE(QFile::exists(ini));
     EXPECT_EQ(s.LanguageFile, "English.lng");
     EXPECT_EQ(s.FilesInFilemenu, 0);
+
+    const QByteArray intact = readBytes(testData("Veltra.ini"));
+    for (const QByteArray& damaged :
+         {QByteArray(), intact.left(intact.size() / 2), intact + QByteArray("\0\x01\r\n", 4),
+          QByteArray("\xFF\xFEL\0A\0N\0", 8)}) {
+        ASSERT_TRUE(writeBytes(ini, damaged));
+        const Status status = ReadConfigFile(kIni, dir.path(), s);
+        EXPECT_FALSE(status) << damaged.constData();
+        EXPECT_TRUE(status.message.contains(QDir::toNativeSeparators(ini))) << damaged.constData();
+        EXPECT_EQ(s.LanguageFile, "English.lng") << damaged.constData();
+    }
 
     const QString gone = dir.path() + QStringLiteral("/gone");
     const Status saved = SaveConfigFile(kIni, gone, s);
@@ -100,10 +111,12 @@ TEST(Settings, ValuesThatAreNoNumbersAreReportedAndTheRestIsStillRead) {
                                              "FILENAMES_IN_FILEMENU_1,a.cnt\r\n"
                                              "COMPORT_TO_REMOTE_DISPLAY, 3\r\n"
                                              "BAUDRATE_TO_REMOTE_DISPLAY,19200.3\r\n"
-                                             "FREQUENCY_DISPLAY_MODE,1",
+                                             "FREQUENCY_DISPLAY_MODE,1\r\n"
+                                             "PRINT_PREVIEW,7",
                                              s);
     EXPECT_TRUE(faults.contains(QStringLiteral("PRINTER_TYPE: \"laser\"")));
     EXPECT_TRUE(faults.contains(QStringLiteral("FILES_IN_FILEMENU: \"9\"")));
+    EXPECT_TRUE(faults.contains(QStringLiteral("PRINT_PREVIEW: \"7\"")));
     EXPECT_EQ(s.PrinterType, 0);
     EXPECT_EQ(s.FilesInFilemenu, 5);
     EXPECT_EQ(s.FileNames[0], "a.cnt");

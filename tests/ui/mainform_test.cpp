@@ -175,7 +175,7 @@ TEST_F(Main, ALanguageChosenFromTheMenuRelabelsTheWindowsAndIsFoundAgainAtTheNex
     EXPECT_EQ(form->menuCommand(QStringLiteral("File"))->text(), "&Fil");
 }
 
-TEST_F(Main, AMissingLanguageFileOrAFailedSaveIsReported) {
+TEST_F(Main, AMissingLanguageFileADamagedSettingsFileOrAFailedSaveIsReported) {
     ASSERT_TRUE(writeBytes(ini(), "LANGUAGE_FILE,Svenska.lng\r\n"));
     QString shown;
     answerMessage(&shown);
@@ -186,10 +186,21 @@ TEST_F(Main, AMissingLanguageFileOrAFailedSaveIsReported) {
     EXPECT_EQ(boxText(*form, "Language"), "Lang");
     EXPECT_EQ(form->menuCommand(QStringLiteral("File"))->text(), "&File");
 
+    // A settings file that could not be read is not overwritten unless a setting changes.
+    const QByteArray damaged = "LANGUAGE_FILE,Norsk.lng\r\nFILES_IN_FILEMENU,1\r\nFILENAMES_IN_F";
+    ASSERT_TRUE(writeBytes(ini(), damaged));
+    shown.clear();
+    answerMessage(&shown);
+    form = start();
+    EXPECT_TRUE(shown.contains(QDir::toNativeSeparators(ini()))) << shown.toStdString();
+    form->close();
+    EXPECT_EQ(readBytes(ini()), damaged);
+
     ASSERT_TRUE(QFile::remove(ini()));
     ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Veltra.ini")));
     shown.clear();
     answerMessage(&shown);
+    state->settings.PrintPreview = 1;
     form->SaveConfigFile();
     EXPECT_TRUE(shown.contains(QStringLiteral("Veltra.ini"))) << shown.toStdString();
 }
