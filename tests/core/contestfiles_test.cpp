@@ -22,13 +22,6 @@ class ContestFiles : public ContestFolder {
     }
 };
 
-// The text as a UTF-16 file with its byte order mark.
-QByteArray utf16(const char* text) {
-    const QString unicode = QString::fromLatin1(text);
-    return QByteArray("\xFF\xFE") +
-           QByteArray(reinterpret_cast<const char*>(unicode.utf16()), unicode.size() * 2);
-}
-
 QByteArray withBinary(const char* text) {
     return QByteArray(text) + QByteArray("\0\0\x13\x88garbage\r\n", 13);
 }
@@ -168,7 +161,7 @@ TEST_F(ContestFiles, MissingFilesLeaveTheCountsAtZeroAndDamagedFilesAreRefusedNa
     const QByteArray wholeFile[] = {
         "",
         "\xEF\xBB\xBF",
-        utf16("CONT_NAME,X\r\n"),
+        utf16File("CONT_NAME,X\r\n"),
         withBinary("CONT_NAME,X\r\n"),
         "JUDGE,01,Ok,X\r\n",
         head + "PILOT,001,005,N,K,NAK,1.00,035.0",              // cut short
@@ -195,7 +188,7 @@ TEST_F(ContestFiles, MissingFilesLeaveTheCountsAtZeroAndDamagedFilesAreRefusedNa
     }
     const QByteArray notSchedules[] = {"",
                                        "\xEF\xBB\xBF",
-                                       utf16("TOTALTIME, 8\r\n"),
+                                       utf16File("TOTALTIME, 8\r\n"),
                                        withBinary("TOTALTIME, 8\r\n"),
                                        "MAN, 01, Loop, 2\r\n",
                                        "TOTALTIME, 8\r\nMAN, 01, Lo"};

@@ -16,6 +16,12 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// The text as a UTF-16 file with its byte order mark, as an editor saves "Unicode".
+inline QByteArray utf16File(const QString& text) {
+    return QByteArray("\xFF\xFE") +
+           QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+}
+
 inline QString testData(const char* name) {
     return QStringLiteral(VELTRA_TEST_DATA "/") + QString::fromLatin1(name);
 }
