@@ -105,7 +105,9 @@ OpenedContest OpenContest(Contest& contest, Workspace& work, const Texts& texts)
     if (const Status read = ReadSchedule(contest, work, texts); !read)
         opened.messages << read.message;
     clearPoints(contest);
-    if (const Status read = ReadPreviousScores(contest, work, contest.Rounds); !read)
+    if (const Status read =
+            ReadPreviousScores(contest, work, contest.Rounds, PilotsWithoutLine::FromMarks);
+        !read)
         opened.messages << read.message;
     if (const QString newer = takeNewerRounds(contest, work, texts); !newer.isEmpty())
         opened.messages << newer;

@@ -211,7 +211,8 @@ Status RecallScores(const Contest& contest, const Workspace& work, int pilotInde
     return Status::success();
 }
 
-Status ReadPreviousScores(Contest& contest, const Workspace& work, int roundsToCount) {
+Status ReadPreviousScores(Contest& contest, const Workspace& work, int roundsToCount,
+                          PilotsWithoutLine withoutLine) {
     roundsToCount = std::clamp(roundsToCount, 0, MaxRounds);
     const QString path = ResultsFilePath(contest, work);
     const bool present = QFileInfo::exists(path);
@@ -221,6 +222,8 @@ Status ReadPreviousScores(Contest& contest, const Workspace& work, int roundsToC
     for (int i = 0; i < contest.PilotCount; ++i) {
         Pilot& pilot = contest.Pilots[i];
         const std::optional<ResultsLine>& line = lines.ofPilot[i];
+        if (!line && lines.readable && withoutLine == PilotsWithoutLine::KeepPoints)
+            continue;
         const bool fromMarks = !lines.readable || !line || line->damaged;
         bool marksFound = false;
         for (int r = 0; r < roundsToCount; ++r) {

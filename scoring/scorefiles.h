@@ -42,12 +42,19 @@ Status RecallScores(const Contest& contest, const Workspace& work, int pilotInde
 // Marks of a round score file; the parse stops at the first damaged value.
 Status ParseRoundScoreFile(const QByteArray& bytes, const Contest& contest, RoundMarks& marks);
 
+// What a pilot without a line in the results file gets: the points it has (the views and the
+// display board re-read the file while points may be typed), or those of its round score files
+// (on opening, when no points in memory belong to this competition).
+enum class PilotsWithoutLine { KeepPoints, FromMarks };
+
 // Sets rounds 1 .. roundsToCount of every pilot from its line of the results file. A pilot whose
 // own line is damaged (a points field that is no number or out of all reach, a last line cut
-// short) or missing, and a round the line does not reach, gets the points of its round score
-// files, 0 where there is none; the returned failure names the file and the pilots whose points
-// came from their marks that way. Lines of pilots not in the competition are passed over.
-Status ReadPreviousScores(Contest& contest, const Workspace& work, int roundsToCount);
+// short), and a round the line does not reach, gets the points of its round score files, 0
+// where there is none; so does a pilot without a line when `withoutLine` says so. The returned
+// failure names the file and the pilots whose points came from their marks that way. Lines of
+// pilots not in the competition are passed over.
+Status ReadPreviousScores(Contest& contest, const Workspace& work, int roundsToCount,
+                          PilotsWithoutLine withoutLine = PilotsWithoutLine::KeepPoints);
 
 // The points of a pilot's round as its round score file gives them; nothing when the file is
 // missing, empty or cannot be read.

@@ -125,7 +125,7 @@ TEST_F(ScoreFiles, ReadPreviousScoresMatchesPilotsByName) {
     EXPECT_EQ(contest.Pilots[1].RoundScore[0], -10.0);
     EXPECT_EQ(contest.Pilots[1].RoundScore[1], 1234.57);
     EXPECT_EQ(contest.Pilots[2].RoundScore[1], 12.6);
-    EXPECT_EQ(contest.Pilots[3].RoundScore[1], 0.0); // no line and no stored marks
+    EXPECT_EQ(contest.Pilots[3].RoundScore[1], 6.0);
 
     ASSERT_TRUE(ReadPreviousScores(contest, work, 1)); // more rounds in the file than asked
     EXPECT_EQ(contest.Pilots[1].RoundScore[1], 1234.57);
@@ -156,8 +156,7 @@ TEST_F(ScoreFiles, OnlyThePilotsWhoseOwnResultsLineIsDamagedAreRebuiltFromTheirM
     EXPECT_EQ(contest.Pilots[1].RoundScore[0], (48 + 15 + 2) * 1.5);
     EXPECT_EQ(contest.Pilots[1].RoundScore[1], 0.0);
     EXPECT_EQ(contest.Pilots[0].RoundScore[0], 572.0);
-    // Without a line and without stored marks a pilot has no points, whatever memory held.
-    EXPECT_EQ(contest.Pilots[2].RoundScore[1], 0.0);
+    EXPECT_EQ(contest.Pilots[2].RoundScore[1], 6.0); // no line: the points typed stay
 
     // A damaged line of a pilot no longer in the competition is passed over.
     ASSERT_TRUE(writeBytes(path("Vårcup.RES"), "009, Gone, xx, 12, \r\n" + intact +
