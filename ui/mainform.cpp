@@ -1,6 +1,5 @@
 #include "ui/mainform.h"
 
-#include "core/contestfiles.h"
 #include "core/language.h"
 #include "core/settings.h"
 #include "scoring/opencontest.h"
