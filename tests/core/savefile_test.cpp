@@ -90,28 +90,6 @@ TEST(SaveFile, ASmallFileOnAFullDiskIsReportedAndTheOldFileStays) {
         umount2(folder.toLocal8Bit().constData(), MNT_DETACH);
 }
 
-TEST(SaveFile, AWriteThatFailsHalfWayLeavesTheOldFileIntact) {
-    QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/contest.cnt");
-    const QByteArray old = "CONT_NAME,Old\r\n";
-    ASSERT_TRUE(SaveFileAtomically(path, old));
-    EXPECT_EQ(readBytes(path), old);
-
-    const QByteArray large(256 * 1024, 'x');
-    Status status;
-    {
-        FileSizeLimit limit(64 * 1024);
-        status = SaveFileAtomically(path, large);
-    }
-    EXPECT_FALSE(status);
-    EXPECT_TRUE(status.message.contains(QStringLiteral("contest.cnt")));
-    EXPECT_EQ(readBytes(path), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"contest.cnt"});
-
-    ASSERT_TRUE(SaveFileAtomically(path, large));
-    EXPECT_EQ(readBytes(path), large);
-}
-
 TEST(SaveFile, AVanishedFolderIsReportedNotIgnored) {
     QTemporaryDir dir;
     const Status status = SaveFileAtomically(dir.path() + QStringLiteral("/gone/x.cnt"), "x");
