@@ -4,6 +4,7 @@
 #include "core/status.h"
 #include "core/texts.h"
 #include "reports/listprogress.h"
+#include "scoring/results.h"
 
 #include <QString>
 
@@ -14,10 +15,10 @@ namespace veltra {
 QString ResultsExportPath(const Contest& contest, const Workspace& work);
 QString PilotListExportPath(const Contest& contest, const Workspace& work);
 
-// The result list of rounds 1 .. roundsToCount as CalculateResults left them, with TAB between
-// padded columns for spreadsheets, and no dash lines. Lines end with CR LF.
-QString ResultsExportText(const Contest& contest, const Texts& texts, const QString& mainCaption,
-                          int roundsToCount, const ProgressReport& progress = {});
+// The result list with TAB between padded columns for spreadsheets, and no dash lines. Lines
+// end with CR LF.
+QString ResultsExportText(const PreparedResults& results, const Texts& texts,
+                          const QString& mainCaption, const ProgressReport& progress = {});
 
 // Every pilot in start order with club, K-factor, channel, NAC number, plane, engine and radio.
 QString PilotListExportText(const Contest& contest, const Texts& texts, const QString& mainCaption,
@@ -25,9 +26,8 @@ QString PilotListExportText(const Contest& contest, const Texts& texts, const QS
 
 // Write the export files whole, as Windows-1252 text. A failure leaves any earlier file as it
 // was and says why; success means the file is complete.
-Status ExportResults(const Contest& contest, const Workspace& work, const Texts& texts,
-                     const QString& mainCaption, int roundsToCount,
-                     const ProgressReport& progress = {});
+Status ExportResults(const PreparedResults& results, const Workspace& work, const Texts& texts,
+                     const QString& mainCaption, const ProgressReport& progress = {});
 Status ExportPilotList(const Contest& contest, const Workspace& work, const Texts& texts,
                        const QString& mainCaption, int frequencyDisplayMode,
                        const ProgressReport& progress = {});

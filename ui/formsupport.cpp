@@ -1,14 +1,13 @@
 #include "ui/formsupport.h"
 
-#include <QScreen>
-#include <algorithm>
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
+#include <algorithm>
 
 namespace veltra {
 namespace {
@@ -62,6 +61,14 @@ void CentreOver(QWidget& dialog, const QWidget& over) {
                        std::max(room.top(), room.bottom() - dialog.frameGeometry().height())));
     }
     dialog.move(topLeft);
+}
+
+BusyCursor::BusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor() {
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace veltra

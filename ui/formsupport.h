@@ -21,4 +21,13 @@ void ApplyLanguageCaptionsToAllWindows(const Texts& texts);
 // Places `dialog` in the middle of `over`, as every dialog does when it is shown.
 void CentreOver(QWidget& dialog, const QWidget& over);
 
+// The hourglass while a long listing or a report is made; the user interface waits for it.
+class BusyCursor {
+  public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 } // namespace veltra

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/appstate.h"
+#include "scoring/results.h"
+#include "ui/feedback.h"
 
 #include <QObject>
 #include <memory>
 #include <optional>
-
-class QProgressBar;
 
 namespace veltra {
 
@@ -14,14 +14,13 @@ class PrintResForm;
 class ViewForm;
 
 // The main window's commands that show or export what the competition has come to: View >
-// Results and Start list, Tools > Judge analysis, Edit > Draw start order and File > Export.
-// Their windows are made on first use and afterwards only hidden. Progress goes to the main
-// window's progress bar, its child named "PROGRESS".
+// Results and Start list, Tools > Judge analysis, Edit > Draw start order and File > Export. Their
+// windows are made on first use and afterwards only hidden.
 class ViewCommands final : public QObject {
     Q_OBJECT
 
   public:
-    ViewCommands(AppState& state, QWidget& mainWindow);
+    ViewCommands(AppState& state, QWidget& mainWindow, Feedback& feedback);
     ~ViewCommands() override;
 
     void ViewResults_Click();
@@ -32,23 +31,20 @@ class ViewCommands final : public QObject {
     // File > Export > PilotList once the user has confirmed its dialog.
     void exportPilotList();
 
+    // The results of the competition as it stands with these options; a damaged results file
+    // is reported.
+    PreparedResults prepareResults(const ResultOptions& options);
+
     // The results options dialog, which the results printout shares.
     PrintResForm& printResForm();
     ViewForm& viewForm();
 
   private:
-    struct ResultOptions {
-        int rounds = 1;
-        bool dropLowest = false;
-    };
     std::optional<ResultOptions> askResultOptions(const char* captionKey);
-    void calculate(const ResultOptions& options);
-    QProgressBar* progressBar() const;
-    void setProgress(int percent) const;
-    void showMessage(const QString& text);
 
     AppState& state_;
     QWidget& mainWindow_;
+    Feedback& feedback_;
     std::unique_ptr<PrintResForm> printResForm_;
     std::unique_ptr<ViewForm> viewForm_;
 };

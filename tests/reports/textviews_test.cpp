@@ -24,11 +24,10 @@ QStringList linesOf(const QString& text) {
 } // namespace
 
 TEST(ResultsView, ListsPilotsByPlaceThenTeamsByteForByte) {
-    Contest contest = resultsContest();
-    CalculateResults(contest, 3, false);
+    const PreparedResults results = PrepareResults(resultsContest(), Workspace(), {3, false});
     std::vector<int> progress;
-    const QString text = ResultsViewText(contest, Texts(), kCaption, 3,
-                                         [&](int value) { progress.push_back(value); });
+    const QString text =
+        ResultsViewText(results, Texts(), kCaption, [&](int value) { progress.push_back(value); });
 
     EXPECT_EQ(toAnsi(text), readBytes(testData("results_view.txt")));
     EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75, 100}));
@@ -41,10 +40,9 @@ TEST(ResultsView, EndsAfterThePilotsWithoutTeamsAndCountsASinglePilotAsDone) {
     Contest contest = resultsContest();
     contest.TeamCount = 0;
     contest.PilotCount = 1;
-    CalculateResults(contest, 1, false);
     std::vector<int> progress;
-    const QString text = ResultsViewText(contest, Texts(), kCaption, 1,
-                                         [&](int value) { progress.push_back(value); });
+    const QString text = ResultsViewText(PrepareResults(contest, Workspace(), {1, false}), Texts(),
+                                         kCaption, [&](int value) { progress.push_back(value); });
     const QStringList lines = linesOf(text);
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines.at(4),
@@ -66,11 +64,10 @@ TEST(ResultsView, TitleIsTheResultsMenuCaptionOfTheLanguageInUse) {
     texts.set(QStringLiteral("MENU_VIEW_RESULTS"), QStringLiteral("R&&D &"));
     EXPECT_EQ(ResultsTitle(texts), QStringLiteral("R&D "));
 
-    Contest contest = resultsContest();
-    CalculateResults(contest, 3, false);
     texts.set(QStringLiteral("MENU_VIEW_RESULTS"), QStringLiteral("&Resultater"));
-    EXPECT_TRUE(ResultsViewText(contest, texts, kCaption, 3)
-                    .startsWith(QStringLiteral("===== Resultater =====               Veltra")));
+    EXPECT_TRUE(
+        ResultsViewText(PrepareResults(resultsContest(), Workspace(), {3, false}), texts, kCaption)
+            .startsWith(QStringLiteral("===== Resultater =====               Veltra")));
 }
 
 TEST(StartListView, RotatesTheStartOrderToTheRoundsFirstPilotByteForByte) {
