@@ -2,6 +2,7 @@
 // printed beside the time to merely read the same bytes from disk.
 #include "bench/fullcontest.h"
 #include "core/savefile.h"
+#include "scoring/explanation.h"
 #include "scoring/judgeanalysis.h"
 #include "scoring/results.h"
 #include "scoring/scorefiles.h"
@@ -70,6 +71,8 @@ int main(int argc, char** argv) {
     const double previous = millis([&] { ReadPreviousScores(contest, work, kRounds); }, 50);
     const double calculate = millis([&] { CalculateResults(contest, kRounds, true); }, 200);
     const double prepare = millis([&] { PrepareResults(contest, work, {kRounds, true}); }, 50);
+    const PreparedResults prepared = PrepareResults(contest, work, {kRounds, true});
+    const double explain = millis([&] { ExplainResult(prepared, work, kPilots - 1, kRounds); }, 50);
     QString text;
     const double analysis = millis(
         [&] { text = JudgeAnalysisText(contest, work, Texts(), QStringLiteral("Veltra")); }, 5);
@@ -82,6 +85,7 @@ int main(int argc, char** argv) {
     report("ReadPreviousScores", previous, rawResults);
     report("CalculateResults", calculate, rawResults);
     report("PrepareResults (read and calculate)", prepare, rawResults);
+    report("ExplainResult of one pilot and round", explain, rawRoundFiles / (kPilots * kRounds));
     report("judge analysis over 1010 round score files", analysis, rawRoundFiles);
     return text.isEmpty() ? 1 : 0;
 }

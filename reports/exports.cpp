@@ -4,6 +4,7 @@
 #include "core/fieldreader.h"
 #include "core/format.h"
 #include "core/savefile.h"
+#include "reports/explanation.h"
 
 namespace veltra {
 namespace {
@@ -111,6 +112,13 @@ QString PilotListExportPath(const Contest& contest, const Workspace& work) {
     return exportPath(contest.ContName, work, QStringLiteral(" Pilotlist.txt"));
 }
 
+QString ExplanationExportPath(const ResultExplanation& explanation, const Workspace& work) {
+    return exportPath(explanation.contestName, work,
+                      QStringLiteral(" Explanation ") + TrimBlanks(explanation.pilotName) +
+                          QStringLiteral(" R") + FormatNumber(explanation.round.round, u"00") +
+                          QStringLiteral(".txt"));
+}
+
 QString ResultsExportText(const PreparedResults& results, const Texts& texts,
                           const QString& mainCaption, const ProgressReport& progress) {
     const Contest& contest = results.contest;
@@ -145,6 +153,12 @@ Status ExportResults(const PreparedResults& results, const Workspace& work, cons
                      const QString& mainCaption, const ProgressReport& progress) {
     return SaveFileAtomically(ResultsExportPath(results.contest, work),
                               toAnsi(ResultsExportText(results, texts, mainCaption, progress)));
+}
+
+Status ExportExplanation(const ResultExplanation& explanation, const Workspace& work,
+                         const Texts& texts, const QString& mainCaption) {
+    return SaveFileAtomically(ExplanationExportPath(explanation, work),
+                              toAnsi(ExplanationText(explanation, texts, mainCaption)));
 }
 
 Status ExportPilotList(const Contest& contest, const Workspace& work, const Texts& texts,

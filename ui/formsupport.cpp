@@ -3,9 +3,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <algorithm>
 
@@ -61,6 +64,16 @@ void CentreOver(QWidget& dialog, const QWidget& over) {
                        std::max(room.top(), room.bottom() - dialog.frameGeometry().height())));
     }
     dialog.move(topLeft);
+}
+
+void UseFixedPitchFont(QPlainTextEdit& area) {
+    QFont font = area.font();
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (!QFontInfo(font).fixedPitch())
+        font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    area.setFont(font);
+    area.setTabStopDistance(QFontMetricsF(font).horizontalAdvance(u' ') * 8);
 }
 
 BusyCursor::BusyCursor() {

@@ -125,6 +125,8 @@ void MainForm::connectMenus() {
                                                          return select.listIndex();
                                                      });
     PrintCommands* const print = printCommands_.get();
+    viewCommands_->setExplanationPrinter(
+        [print](const ResultExplanation& explanation) { print->PrintExplanation(explanation); });
     connect(ui_->FileExportPilotList, &QAction::triggered, print,
             &PrintCommands::FileExportPilotList_Click);
     connect(ui_->PrintResults, &QAction::triggered, print, &PrintCommands::PrintResults_Click);
@@ -328,6 +330,8 @@ void MainForm::EditScores_Click() {
         scoresForm_ = std::make_unique<ScoresForm>(state_, this);
         scoresForm_->setRoundPrinter(
             [this](const RoundMarks& marks) { printCommands_->PrintScores(marks); });
+        scoresForm_->setExplainer(
+            [this](int pilot, int round) { viewCommands_->explainRound(pilot, round); });
     }
     scoresForm_->exec();
 }

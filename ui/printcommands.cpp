@@ -1,6 +1,7 @@
 #include "ui/printcommands.h"
 
 #include "reports/competitorlists.h"
+#include "reports/explanation.h"
 #include "reports/printoutput.h"
 #include "reports/reportframe.h"
 #include "reports/resultsprint.h"
@@ -188,6 +189,16 @@ void PrintCommands::PrintScores(const RoundMarks& marks) {
     send(QStringLiteral("Round %1 - %2").arg(round).arg(state_.contest.Pilots[pilot].Name),
          [this, settings, pilot, round, marks](PrintTarget& target) {
              PrintRoundScores(state_.contest, state_.texts, settings, pilot, round, marks, target);
+         });
+}
+
+void PrintCommands::PrintExplanation(const ResultExplanation& explanation) {
+    const PrintSettings settings = printSettings();
+    send(QStringLiteral("Explanation %1 - round %2")
+             .arg(explanation.pilotName)
+             .arg(explanation.round.round),
+         [this, settings, explanation](PrintTarget& target) {
+             veltra::PrintExplanation(explanation, state_.texts, settings, target);
          });
 }
 

@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "reports/printtarget.h"
 #include "reports/reportframe.h"
+#include "scoring/explanation.h"
 #include "scoring/marks.h"
 #include "ui/feedback.h"
 
@@ -19,11 +20,12 @@ class PrintStartForm;
 class ScoreSheetConfirmForm;
 class ViewCommands;
 
-// The main window's print commands and the score entry window's automatic round sheet. Each report
-// asks for its options, then goes where the printing settings send it: to the system printer, each
-// copy and sheet a print job of its own, or into one PDF file in the chosen folder, with a preview
-// first when the user wants one. The main window's progress bar shows while a report is drawn. The
-// dialogs are made on first use and afterwards only hidden.
+// The main window's print commands, the score entry window's automatic round sheet and the
+// printed explanation of a result. Each report asks for its options, then goes where the
+// printing settings send it: to the system printer, each copy and sheet a print job of its own,
+// or into one PDF file in the chosen folder, with a preview first when the user wants one. The
+// main window's progress bar shows while a report is drawn. The dialogs are made on first use
+// and afterwards only hidden.
 class PrintCommands final : public QObject {
     Q_OBJECT
 
@@ -44,6 +46,7 @@ class PrintCommands final : public QObject {
     void PrintScoresheets_Click();
     // The sheet of the pilot and round the score entry window shows, with these marks.
     void PrintScores(const RoundMarks& marks);
+    void PrintExplanation(const ResultExplanation& explanation);
 
     ConfigPrintingForm& configPrintingForm();
     // File > Export > PilotList: the pilot list dialog without its copies, then the export.

@@ -30,9 +30,26 @@ PrintResForm& ViewCommands::printResForm() {
 }
 
 ViewForm& ViewCommands::viewForm() {
-    if (!viewForm_)
+    if (!viewForm_) {
         viewForm_ = std::make_unique<ViewForm>(state_, &mainWindow_);
+        connect(viewForm_.get(), &ViewForm::explainRequested, this,
+                &ViewCommands::explainShownResults);
+    }
     return *viewForm_;
+}
+
+ExplainForm& ViewCommands::explainForm() {
+    if (!explainForm_) {
+        explainForm_ = std::make_unique<ExplainForm>(state_, feedback_, &mainWindow_);
+        explainForm_->setPrinter(explanationPrinter_);
+    }
+    return *explainForm_;
+}
+
+void ViewCommands::setExplanationPrinter(ExplainForm::Printer printer) {
+    explanationPrinter_ = std::move(printer);
+    if (explainForm_)
+        explainForm_->setPrinter(explanationPrinter_);
 }
 
 std::optional<ResultOptions> ViewCommands::askResultOptions(const char* captionKey) {
@@ -55,10 +72,24 @@ void ViewCommands::ViewResults_Click() {
     const std::optional<ResultOptions> options = askResultOptions("VIEW_RESULT_CONFIRM_CAPTION");
     if (!options)
         return;
-    const QString text = ResultsViewText(prepareResults(*options), state_.texts, mainCaption(),
+    shownResults_ = std::make_shared<const PreparedResults>(prepareResults(*options));
+    const QString text = ResultsViewText(*shownResults_, state_.texts, mainCaption(),
                                          [this](int percent) { feedback_.showProgress(percent); });
     feedback_.hideProgress();
     viewForm().showResults(text);
+}
+
+void ViewCommands::explainShownResults() {
+    if (shownResults_ && !shownResults_->pilotsByPlace.empty())
+        explainForm().explain(shownResults_, shownResults_->pilotsByPlace.front(), 1);
+}
+
+void ViewCommands::explainRound(int pilot, int round) {
+    if (pilot < 0 || pilot >= state_.contest.PilotCount)
+        return;
+    const ResultOptions options{round, round > 1 && printResForm().dropLowest()};
+    explainForm().explain(std::make_shared<const PreparedResults>(prepareResults(options)), pilot,
+                          round);
 }
 
 void ViewCommands::ViewStartlist_Click() {

@@ -1,5 +1,6 @@
 #include "core/ansitext.h"
 #include "core/contestfiles.h"
+#include "reports/explanation.h"
 #include "reports/exports.h"
 #include "reports/textviews.h"
 #include "scoring/judgeanalysis.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -169,6 +171,37 @@ TEST_F(ViewWindows, ResultsAreReadFromTheFileCalculatedWithTheOptionsAndExported
     ASSERT_EQ(feedback.messages.size(), 1);
     EXPECT_TRUE(feedback.messages.back().contains(QString::fromUtf8("Vårcup results.txt")));
     EXPECT_FALSE(feedback.progressShown);
+}
+
+// Explain beside the result list explains the very results shown, the winner's first round
+// first; another pilot and round are chosen in the window, and the text written to a file.
+TEST_F(ViewWindows, TheResultListExplainsItsResults) {
+    answerOptions(2, false);
+    commands.ViewResults_Click();
+    const PreparedResults shownResults = PrepareResults(state.contest, state.work, {2, false});
+    const auto explanation = [&](int pilot, int round) {
+        return shown(ExplanationText(ExplainResult(shownResults, state.work, pilot, round),
+                                     state.texts, QString::fromLatin1(MainCaption)));
+    };
+    QString first;
+    QString chosen;
+    whenModal([&](QWidget& window) {
+        EXPECT_EQ(window.objectName(), "ExplainForm");
+        first = control<QPlainTextEdit>(window, "ExplainArea").toPlainText();
+        control<QComboBox>(window, "ExplainPilot").setCurrentIndex(4);
+        control<QSpinBox>(window, "ExplainRound").setValue(2);
+        chosen = control<QPlainTextEdit>(window, "ExplainArea").toPlainText();
+        click(window, "ExplainExport");
+        click(window, "ExplainReturn");
+    });
+    click(commands.viewForm(), "ViewExplain");
+    EXPECT_EQ(first, explanation(shownResults.pilotsByPlace.front(), 1));
+    EXPECT_EQ(chosen, explanation(4, 2));
+    const QString file = dir.path() + QString::fromUtf8("/Vårcup Explanation Ola R02.txt");
+    EXPECT_EQ(feedback.messages,
+              QStringList{QStringLiteral("The explanation was written to the file\n") +
+                          QDir::toNativeSeparators(file)});
+    EXPECT_EQ(shown(QString::fromLatin1(readBytes(file))), chosen);
 }
 
 TEST_F(ViewWindows, PilotListExportRunsTheProgressBarFromOneAndReportsAFailure) {
