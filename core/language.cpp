@@ -203,6 +203,7 @@ const std::vector<LanguageKey> kKeys = {
     {"EXPLAIN_NO_MARKS", Heading, "", true},
     {"EXPLAIN_ROW_HEADING", Heading, "", true},
     {"EXPLAIN_MARK_NOTES", Heading, "", true},
+    {"EXPLAIN_FEWER_NOTE", Heading, "", true},
     {"EXPLAIN_ROW_SUMS", Heading, "", true},
     {"EXPLAIN_RAW_SUM", Heading, "", true},
     {"EXPLAIN_FROM_MARKS", Heading, "", true},

@@ -72,8 +72,8 @@ constexpr Fallback kFallbacks[] = {
     {"EXPLAIN_DROP_OFF", "Every counted round counts."},
     {"EXPLAIN_NO_MARKS", "No marks are stored for this pilot and round."},
     {"EXPLAIN_ROW_HEADING", "x K"},
-    {"EXPLAIN_MARK_NOTES", "(n) dropped as the highest mark   [n] dropped as the lowest mark   * "
-                           "fewer than 4 marks: none dropped"},
+    {"EXPLAIN_MARK_NOTES", "(n) dropped as the highest mark   [n] dropped as the lowest mark"},
+    {"EXPLAIN_FEWER_NOTE", "* fewer than 4 marks: none dropped"},
     {"EXPLAIN_ROW_SUMS", "Sum of the rows"},
     {"EXPLAIN_RAW_SUM", "Sum with bonus"},
     {"EXPLAIN_FROM_MARKS", "Points from the marks"},

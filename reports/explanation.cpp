@@ -9,6 +9,8 @@ constexpr int LabelWidth = 40;
 constexpr int ValueWidth = 10;
 constexpr int NameWidth = 25;
 constexpr int MarkWidth = 4;
+// Notes are broken into lines of this many characters, so that a printed page keeps its size.
+constexpr int NoteWidth = 78;
 
 QString text(const Texts& texts, const char* key) {
     return texts.get(QString::fromLatin1(key));
@@ -21,6 +23,17 @@ QString points(double value) {
 }
 QString listed(double value) {
     return FormatNumber(value, u"###0.0");
+}
+
+// A note that something is not as it should be, broken at blanks.
+QStringList warning(const QString& note) {
+    QStringList lines{QStringLiteral("!!")};
+    for (const QString& word : note.split(u' ', Qt::SkipEmptyParts)) {
+        if (lines.last().size() + 1 + word.size() > NoteWidth)
+            lines << QStringLiteral("  ");
+        lines.last() += u' ' + word;
+    }
+    return lines;
 }
 
 QString valueLine(const QString& label, const QString& value) {
@@ -50,6 +63,7 @@ QStringList marksTable(const RoundWorking& round, const Texts& texts) {
     heading += QStringLiteral("  ") + RightIn(text(texts, "SCORE_PRINT_SUM_HEADING"), 5) +
                RightIn(text(texts, "EXPLAIN_ROW_HEADING"), 6);
     QStringList lines{heading, QString(heading.size(), u'-')};
+    bool fewerAnywhere = false;
     for (int m = 0; m < static_cast<int>(round.maneuvers.size()); ++m) {
         const ManeuverWorking& row = round.maneuvers[m];
         QString line = RightIn(m + 1, 2) + u' ' + LeftIn(row.name, NameWidth) + u' ' +
@@ -57,11 +71,14 @@ QStringList marksTable(const RoundWorking& round, const Texts& texts) {
         for (int j = 0; j < judges; ++j)
             line += markCell(row, j);
         const bool fewer = row.droppedHighest == ManeuverWorking::NoJudge;
+        fewerAnywhere = fewerAnywhere || fewer;
         line += (fewer ? QStringLiteral(" *") : QStringLiteral("  ")) +
                 RightIn(QString::number(row.counted), 5) + RightIn(QString::number(row.rowSum), 6);
         lines << line;
     }
     lines << lines.at(1) << text(texts, "EXPLAIN_MARK_NOTES");
+    if (fewerAnywhere)
+        lines << text(texts, "EXPLAIN_FEWER_NOTE");
     return lines;
 }
 
@@ -77,7 +94,7 @@ QStringList roundPoints(const RoundWorking& round, const Texts& texts) {
                                 points(round.fromMarks)),
                       valueLine(text(texts, "EXPLAIN_IN_RESULTS"), points(round.points))};
     if (!round.agrees)
-        lines << QStringLiteral("!! ") + text(texts, "EXPLAIN_DISAGREE");
+        lines << warning(text(texts, "EXPLAIN_DISAGREE"));
     return lines;
 }
 
@@ -178,7 +195,7 @@ QStringList explanationLines(const ResultExplanation& explanation, const Texts& 
         text(texts, "SCORE_PRINT_ROUND_LABEL") + QStringLiteral(" : ") +
             QString::number(round.round)};
     if (!round.marksRead)
-        lines << QStringLiteral("!! ") + round.marksRead.message;
+        lines << warning(round.marksRead.message);
     if (!round.stored)
         lines << text(texts, "EXPLAIN_NO_MARKS");
     lines << marksTable(round, texts) << QString() << roundPoints(round, texts) << QString()

@@ -178,6 +178,7 @@ TEST(ExplanationText, ShowsTheMarksTheRoundPointsTheNormalisationTheTotalAndTheT
     has(QStringLiteral(" # Maneuver                   K   1   2   3   4   5     Sum   x K"));
     has(QStringLiteral(" 1 Loop                       3   8  [7] (9)  8   8      24    72"));
     has(QStringLiteral(" 2 Rull                       1   6   5   4   -   -  *   15    15"));
+    has(QStringLiteral("* fewer than 4 marks: none dropped"));
     has(QStringLiteral("Bonus                                           +2"));
     has(QStringLiteral("x Pilot K-factor                              1.10"));
     has(QStringLiteral("= Points from the marks                      97.90"));
@@ -196,6 +197,8 @@ TEST(ExplanationText, ShowsTheMarksTheRoundPointsTheNormalisationTheTotalAndTheT
     e.round.agrees = false;
     const QString flagged = ExplanationText(e, Texts(), kCaption);
     EXPECT_EQ(linesOf(flagged).filter(QStringLiteral("!! The marks give other points")).size(), 1);
+    for (const QString& line : linesOf(flagged))
+        EXPECT_LE(line.size(), 78) << line.toStdString(); // a printed page keeps its size
     RecordingTarget target;
     PrintSettings settings;
     settings.caption = kCaption;
