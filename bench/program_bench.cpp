@@ -1,6 +1,7 @@
 // The whole program at full capacity: 101 pilots, 10 rounds, 11 judges, 51 maneuvers, every
 // mark stored. Each step is timed as the director meets it and printed beside the time to
 // merely read the files it needs, as a ratio.
+#include "bench/fullcontest.h"
 #include "core/appstate.h"
 #include "core/contestfiles.h"
 #include "core/programdir.h"
@@ -28,61 +29,7 @@ using namespace veltra;
 
 namespace {
 
-constexpr int kRounds = 10;
-
-Contest fullContest() {
-    Contest c;
-    c.ContName = QStringLiteral("Full");
-    c.ContDate = QStringLiteral("06.12.2026");
-    c.ContLocation = QStringLiteral("Jarlsberg");
-    c.ContSchedule = QStringLiteral("Full.sch");
-    c.Rounds = kRounds;
-    c.StartNoOffset = 1;
-    c.JudgeCount = MaxJudges;
-    for (int j = 0; j < MaxJudges; ++j)
-        c.Judges[j] = {QStringLiteral("Dommer %1").arg(j + 1), QStringLiteral("NOR")};
-    c.PilotCount = MaxPilots;
-    for (int i = 0; i < MaxPilots; ++i) {
-        Pilot& p = c.Pilots[i];
-        p.StartNo = i + 1;
-        p.Name = QString::fromUtf8("Pilot Ødegård %1").arg(i + 1);
-        p.Club = QString::fromUtf8("Tønsberg MFK");
-        p.NACNo = QStringLiteral("NAK-%1").arg(i);
-        p.KFactor = 1.0;
-        p.Channel = 35.01 + (i % 20) * 0.02;
-        p.Plane = QStringLiteral("Extra");
-        p.Engine = QStringLiteral("OS");
-        p.Radio = QStringLiteral("Futaba");
-    }
-    c.TotalTime = 10;
-    c.ManeuverCount = MaxManeuvers;
-    for (int m = 0; m < MaxManeuvers; ++m) {
-        c.ManeuverName[m] = QStringLiteral("Maneuver %1").arg(m + 1);
-        c.ManeuverK[m] = 1 + m % 10;
-    }
-    return c;
-}
-
-// Writes the competition, its schedule, every round score file and the results file.
-QStringList writeContest(Contest& c, const Workspace& work) {
-    QStringList files{work.contestPath(), SchedulePath(c, work)};
-    SaveContest(c, work, Texts());
-    SaveSchedule(c, c.TotalTime, work);
-    for (int i = 0; i < c.PilotCount; ++i) {
-        for (int r = 1; r <= kRounds; ++r) {
-            RoundMarks marks;
-            for (int m = 0; m < MaxManeuvers; ++m)
-                for (int j = 0; j < MaxJudges; ++j)
-                    marks.setMark(m, j, (i + r + m + j) % 11);
-            c.Pilots[i].RoundScore[r - 1] = RoundPoints(marks, c, c.Pilots[i].KFactor);
-            const QString path = RoundScoreFilePath(c, work, c.Pilots[i].Name, r);
-            SaveFileAtomically(path, RoundScoreFileBytes(marks, MaxManeuvers, MaxJudges));
-        }
-    }
-    SaveFileAtomically(ResultsFilePath(c, work), ResultsFileBytes(c));
-    files << ResultsFilePath(c, work);
-    return files;
-}
+constexpr int kRounds = FullContestRounds;
 
 double millis(const std::function<void()>& work) {
     QElapsedTimer timer;
@@ -120,8 +67,8 @@ int main(int argc, char** argv) {
     work.ProgramDir = home.path();
     work.ContestDir = contestDir.path() + u'/';
     work.ContestFile = QStringLiteral("Full.cnt");
-    Contest full = fullContest();
-    const QStringList contestFiles = writeContest(full, work);
+    Contest full = FullContest();
+    const QStringList contestFiles = WriteFullContest(full, work);
     QStringList roundFiles;
     for (int i = 0; i < full.PilotCount; ++i)
         for (int r = 1; r <= kRounds; ++r)
@@ -154,16 +101,15 @@ int main(int argc, char** argv) {
     // The results view: the stored points re-read, the calculation, the text, the window.
     ViewForm view(state, window.get());
     const double results = millis([&] {
-        ReadAndCalculateResults(state.contest, state.work, kRounds, true);
-        view.showResults(
-            ResultsViewText(state.contest, state.texts, window->windowTitle(), kRounds));
+        const PreparedResults prepared = PrepareResults(state.contest, state.work, {kRounds, true});
+        view.showResults(ResultsViewText(prepared, state.texts, window->windowTitle()));
         QApplication::processEvents();
     });
     report("results view", results, rawRead({ResultsFilePath(state.contest, state.work)}), 100);
 
     const double exported = millis([&] {
-        ReadAndCalculateResults(state.contest, state.work, kRounds, true);
-        ExportResults(state.contest, state.work, state.texts, window->windowTitle(), kRounds);
+        ExportResults(PrepareResults(state.contest, state.work, {kRounds, true}), state.work,
+                      state.texts, window->windowTitle());
     });
     report("results export", exported, rawRead({ResultsFilePath(state.contest, state.work)}), 100);
 

@@ -1,5 +1,6 @@
 // Score entry at full size (51 maneuvers, 11 judges): the time from a key press to the
 // recomputed grid, and to the grid painted again.
+#include "bench/fullcontest.h"
 #include "ui/scoresform.h"
 
 #include <QApplication>
@@ -19,20 +20,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     AppState state;
     state.work.ContestDir = dir.path() + u'/';
-    Contest& c = state.contest;
-    c.ContName = QStringLiteral("Bench");
-    c.Rounds = 10;
-    c.JudgeCount = MaxJudges;
-    for (int j = 0; j < MaxJudges; ++j)
-        c.Judges[j].Name = QStringLiteral("Judge %1").arg(j + 1);
-    c.ManeuverCount = MaxManeuvers;
-    for (int m = 0; m < MaxManeuvers; ++m) {
-        c.ManeuverName[m] = QStringLiteral("Maneuver %1").arg(m + 1);
-        c.ManeuverK[m] = 1 + m % 10;
-    }
-    c.PilotCount = 2;
-    c.Pilots[0].Name = QStringLiteral("A");
-    c.Pilots[1].Name = QStringLiteral("B");
+    state.contest = FullContest();
 
     ScoresForm form(state);
     form.resize(1200, 900);

@@ -1,6 +1,8 @@
 // Scoring at full capacity: 101 pilots, 10 rounds, 11 judges, 51 maneuvers. Each figure is
 // printed beside the time to merely read the same bytes from disk.
+#include "bench/fullcontest.h"
 #include "core/savefile.h"
+#include "scoring/explanation.h"
 #include "scoring/judgeanalysis.h"
 #include "scoring/results.h"
 #include "scoring/scorefiles.h"
@@ -16,33 +18,7 @@ using namespace veltra;
 namespace {
 
 constexpr int kPilots = MaxPilots;
-constexpr int kRounds = 10;
-
-Contest fullContest() {
-    Contest contest;
-    contest.ContName = QStringLiteral("Bench");
-    contest.Rounds = kRounds;
-    contest.JudgeCount = MaxJudges;
-    contest.ManeuverCount = MaxManeuvers;
-    for (int m = 0; m < MaxManeuvers; ++m)
-        contest.ManeuverK[m] = 1 + m % 10;
-    contest.PilotCount = kPilots;
-    for (int i = 0; i < kPilots; ++i) {
-        contest.Pilots[i].Name = QStringLiteral("Pilot %1 Ødegård").arg(i);
-        contest.Pilots[i].StartNo = i + 1;
-        contest.Pilots[i].KFactor = 1.0 + (i % 5) * 0.05;
-    }
-    return contest;
-}
-
-RoundMarks marksFor(int pilot, int round) {
-    RoundMarks marks;
-    for (int m = 0; m < MaxManeuvers; ++m)
-        for (int j = 0; j < MaxJudges; ++j)
-            marks.setMark(m, j, (pilot * 7 + round * 3 + m + j) % 11);
-    marks.setBonus(pilot % 21 - 10);
-    return marks;
-}
+constexpr int kRounds = FullContestRounds;
 
 double millis(const std::function<void()>& work, int repeat = 1) {
     QElapsedTimer timer;
@@ -64,12 +40,13 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     Workspace work;
     work.ContestDir = dir.path() + u'/';
-    Contest contest = fullContest();
+    work.ContestFile = QStringLiteral("Full.cnt");
+    Contest contest = FullContest();
 
     const double store = millis([&] {
         for (int round = 1; round <= kRounds; ++round) {
             for (int i = 0; i < kPilots; ++i) {
-                const RoundMarks marks = marksFor(i, round);
+                const RoundMarks marks = FullContestMarks(i, round);
                 contest.Pilots[i].RoundScore[round - 1] =
                     RoundPoints(marks, contest, contest.Pilots[i].KFactor);
                 SaveScores(contest, work, i, round, marks);
@@ -93,6 +70,9 @@ int main(int argc, char** argv) {
 
     const double previous = millis([&] { ReadPreviousScores(contest, work, kRounds); }, 50);
     const double calculate = millis([&] { CalculateResults(contest, kRounds, true); }, 200);
+    const double prepare = millis([&] { PrepareResults(contest, work, {kRounds, true}); }, 50);
+    const PreparedResults prepared = PrepareResults(contest, work, {kRounds, true});
+    const double explain = millis([&] { ExplainResult(prepared, work, kPilots - 1, kRounds); }, 50);
     QString text;
     const double analysis = millis(
         [&] { text = JudgeAnalysisText(contest, work, Texts(), QStringLiteral("Veltra")); }, 5);
@@ -104,6 +84,8 @@ int main(int argc, char** argv) {
     report("store every round score file (1010 stores)", store, rawRoundFiles);
     report("ReadPreviousScores", previous, rawResults);
     report("CalculateResults", calculate, rawResults);
+    report("PrepareResults (read and calculate)", prepare, rawResults);
+    report("ExplainResult of one pilot and round", explain, rawRoundFiles / (kPilots * kRounds));
     report("judge analysis over 1010 round score files", analysis, rawRoundFiles);
     return text.isEmpty() ? 1 : 0;
 }

@@ -12,6 +12,10 @@ inline constexpr int MaxRecentFiles = 5;
 inline constexpr const char* SettingsFileName = "Veltra.ini";
 inline constexpr const char* HelpFileName = "Veltra.hlp";
 
+// Where the reports go (PRINT_DESTINATION): the system printer, or PDF files in a folder.
+inline constexpr int PrintDestinationPrinter = 0;
+inline constexpr int PrintDestinationPdf = 1;
+
 // The settings kept in the settings file of the program folder.
 struct Settings {
     QString ConfigFile; // the settings file's name, set at start-up
@@ -31,7 +35,7 @@ struct Settings {
     int FrequencyDisplayMode = 0; // 0 frequency "00.000", 1 channel number "00"
     // Where reports go and whether the user sees them first: a field without a printer
     // writes PDF files instead.
-    int PrintDestination = 0; // 0 the system printer, 1 PDF files in PdfFolder
+    int PrintDestination = PrintDestinationPrinter;
     QString PdfFolder;
     int PrintPreview = 0; // 1 shows a preview before printing
 };

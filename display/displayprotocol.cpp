@@ -2,7 +2,7 @@
 
 #include "core/ansitext.h"
 #include "core/format.h"
-#include "scoring/scorefiles.h"
+#include "scoring/results.h"
 
 #include <algorithm>
 #include <string>
@@ -83,15 +83,12 @@ DisplayAnswer DisplayProtocol::Receive(QByteArrayView arrived) {
 }
 
 QList<QByteArray> DisplayProtocol::updateAnswer(QString& message) {
-    Contest stored = contest_;
+    const PreparedResults results = PrepareResults(contest_, work_, {contest_.Rounds, false});
+    if (!results.read.ok && results.read.message != lastScoreFault_)
+        message = results.read.message;
+    lastScoreFault_ = results.read.message;
+    const Contest& stored = results.contest;
     QList<QByteArray> lines{DisplayHeaderLine(stored)};
-    // Without an open competition there is no results file to read.
-    if (!work_.ContestFile.isEmpty()) {
-        const Status read = ReadPreviousScores(stored, work_, stored.Rounds);
-        if (!read.ok && read.message != lastScoreFault_)
-            message = read.message;
-        lastScoreFault_ = read.message;
-    }
     for (int p = 0; p < stored.PilotCount; ++p)
         lines.append(DisplayPilotLine(stored, p));
     return lines;

@@ -35,9 +35,10 @@ QByteArray DisplayPilotLine(const Contest& contest, int pilotIndex);
 // A request that arrives in pieces is kept and completed by later receive events; nothing here
 // ever waits for the line.
 //
-// An update answers with the points of the results file, read into a copy of the competition:
-// the points in memory belong to whoever is working on them (the score entry window keeps the
-// points being typed there until it stores them), and a board's request must not undo them.
+// An update answers with the points of the results file, read into the prepared results, a
+// copy of the competition: the points in memory belong to whoever is working on them (the score
+// entry window keeps the points being typed there until it stores them), and a board's request
+// must not undo them.
 class DisplayProtocol {
   public:
     DisplayProtocol(const Contest& contest, const Workspace& work);

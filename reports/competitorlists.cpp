@@ -7,12 +7,6 @@
 namespace veltra {
 namespace {
 
-constexpr int TableLeft = 5;
-constexpr int TableTop = 25;
-constexpr int HeadingY = 26;
-constexpr int HeadingBottom = 30;
-constexpr int PilotRowHeight = 4;
-constexpr int PilotFontSize = 9;
 constexpr int JudgeRowHeight = 5;
 constexpr int JudgeFontSize = 10;
 constexpr int JudgeTableRight = 110;
@@ -25,18 +19,18 @@ void DrawPilotPage(const Contest& contest, const Texts& texts, const PrintSettin
                    int first, int count, PrintTarget& target) {
     DrawReportFrame(target, contest, settings, FooterBold::Off);
     const int right = target.pageWidth() - 15;
-    const int bottom = HeadingBottom + PilotRowHeight * count;
-    HorizontalLine(target, FrameWidth, TableLeft, right, TableTop);
-    HorizontalLine(target, RuleWidth, TableLeft, right, HeadingBottom);
-    HorizontalLine(target, FrameWidth, TableLeft, right, bottom);
-    VerticalLine(target, FrameWidth, TableLeft, TableTop, bottom);
-    VerticalLine(target, FrameWidth, right, TableTop, bottom);
+    const int bottom = ListHeadingBottom + ListRowHeight * count;
+    HorizontalLine(target, FrameWidth, ListTableLeft, right, ListTableTop);
+    HorizontalLine(target, RuleWidth, ListTableLeft, right, ListHeadingBottom);
+    HorizontalLine(target, FrameWidth, ListTableLeft, right, bottom);
+    VerticalLine(target, FrameWidth, ListTableLeft, ListTableTop, bottom);
+    VerticalLine(target, FrameWidth, right, ListTableTop, bottom);
     for (int x : {15, 25, 75, 105, 115, 135, 155, 195, 235})
-        VerticalLine(target, HairWidth, x, TableTop, bottom);
+        VerticalLine(target, HairWidth, x, ListTableTop, bottom);
 
-    target.setFontSize(PilotFontSize);
+    target.setFontSize(ListFontSize);
     target.setBold(true);
-    PrintAt(target, 7, HeadingY, QStringLiteral("#"));
+    PrintAt(target, 7, ListHeadingY, QStringLiteral("#"));
     const struct {
         int x;
         const char* key;
@@ -47,12 +41,12 @@ void DrawPilotPage(const Contest& contest, const Texts& texts, const PrintSettin
         {156, "COMPETITOR_PRINT_PLANE_HEADING"},   {196, "COMPETITOR_PRINT_ENGINE_HEADING"},
         {236, "COMPETITOR_PRINT_RADIO_HEADING"}};
     for (const auto& heading : headings)
-        PrintAt(target, heading.x, HeadingY, texts.get(QString::fromLatin1(heading.key)));
+        PrintAt(target, heading.x, ListHeadingY, texts.get(QString::fromLatin1(heading.key)));
     target.setBold(false);
 
     for (int i = first; i < first + count; ++i) {
         const Pilot& pilot = contest.Pilots[i];
-        const int y = HeadingBottom + PilotRowHeight * (i - first);
+        const int y = ListHeadingBottom + ListRowHeight * (i - first);
         PrintAt(target, 6, y, RightIn(i + 1, 2));
         PrintAt(target, 16, y, RightIn(pilot.StartNo, 3));
         PrintAt(target, 26, y, LeftIn(pilot.Name, 25));
@@ -70,7 +64,7 @@ void DrawPilotPage(const Contest& contest, const Texts& texts, const PrintSettin
 void PrintPilotListGraphic(const Contest& contest, const Texts& texts,
                            const PrintSettings& settings, PrintTarget& target) {
     BeginGraphicJob(target, Orientation::Landscape, settings);
-    const int rowsPerPage = (BodyBottom(target.pageHeight()) - HeadingBottom) / PilotRowHeight;
+    const int rowsPerPage = (BodyBottom(target.pageHeight()) - ListHeadingBottom) / ListRowHeight;
     int first = 0;
     do {
         if (first > 0)
@@ -111,21 +105,21 @@ void PrintPilotListText(const Contest& contest, const Texts& texts, const PrintS
 void DrawJudgeList(const Contest& contest, const Texts& texts, const PrintSettings& settings,
                    PrintTarget& target) {
     DrawReportFrame(target, contest, settings, FooterBold::Stays);
-    const int bottom = HeadingBottom + JudgeRowHeight * contest.JudgeCount;
-    for (int y : {TableTop, HeadingBottom, bottom})
-        HorizontalLine(target, RuleWidth, TableLeft, JudgeTableRight, y);
-    for (int x : {TableLeft, 15, 60, JudgeTableRight})
-        VerticalLine(target, RuleWidth, x, TableTop, bottom);
+    const int bottom = ListHeadingBottom + JudgeRowHeight * contest.JudgeCount;
+    for (int y : {ListTableTop, ListHeadingBottom, bottom})
+        HorizontalLine(target, RuleWidth, ListTableLeft, JudgeTableRight, y);
+    for (int x : {ListTableLeft, 15, 60, JudgeTableRight})
+        VerticalLine(target, RuleWidth, x, ListTableTop, bottom);
 
     target.setFontSize(JudgeFontSize);
     target.setBold(true);
-    PrintAt(target, 9, HeadingY, QStringLiteral("#"));
-    PrintAt(target, 16, HeadingY, texts.get(QStringLiteral("JUDGE_PRINT_JUDGE_HEADING")));
-    PrintAt(target, 61, HeadingY, texts.get(QStringLiteral("JUDGE_PRINT_CLUB_HEADING")));
+    PrintAt(target, 9, ListHeadingY, QStringLiteral("#"));
+    PrintAt(target, 16, ListHeadingY, texts.get(QStringLiteral("JUDGE_PRINT_JUDGE_HEADING")));
+    PrintAt(target, 61, ListHeadingY, texts.get(QStringLiteral("JUDGE_PRINT_CLUB_HEADING")));
     target.setBold(false);
     for (int j = 0; j < contest.JudgeCount; ++j) {
         const Judge& judge = contest.Judges[j];
-        const int y = HeadingBottom + 1 + JudgeRowHeight * j;
+        const int y = ListHeadingBottom + 1 + JudgeRowHeight * j;
         PrintAt(target, 8, y, RightIn(j + 1, 2));
         PrintAt(target, 16, y, LeftIn(judge.Name, 30));
         PrintAt(target, 61, y, LeftIn(judge.Nation, 20));

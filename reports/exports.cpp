@@ -4,9 +4,7 @@
 #include "core/fieldreader.h"
 #include "core/format.h"
 #include "core/savefile.h"
-#include "reports/resultorder.h"
-
-#include <algorithm>
+#include "reports/explanation.h"
 
 namespace veltra {
 namespace {
@@ -100,34 +98,42 @@ QString pilotListRow(const Pilot& pilot, int number, int frequencyDisplayMode) {
            FormatText(pilot.Radio, u"!@@@@@@@@@@@@@@@@@@@@");
 }
 
-QString exportPath(const Contest& contest, const Workspace& work, const char* suffix) {
-    return work.ContestDir + TrimBlanks(contest.ContName) + QString::fromLatin1(suffix);
+QString exportPath(const QString& contestName, const Workspace& work, const QString& suffix) {
+    return work.ContestDir + TrimBlanks(contestName) + suffix;
 }
 
 } // namespace
 
 QString ResultsExportPath(const Contest& contest, const Workspace& work) {
-    return exportPath(contest, work, " results.txt");
+    return exportPath(contest.ContName, work, QStringLiteral(" results.txt"));
 }
 
 QString PilotListExportPath(const Contest& contest, const Workspace& work) {
-    return exportPath(contest, work, " Pilotlist.txt");
+    return exportPath(contest.ContName, work, QStringLiteral(" Pilotlist.txt"));
 }
 
-QString ResultsExportText(const Contest& contest, const Texts& texts, const QString& mainCaption,
-                          int roundsToCount, const ProgressReport& progress) {
-    roundsToCount = std::clamp(roundsToCount, 0, MaxRounds);
+QString ExplanationExportPath(const ResultExplanation& explanation, const Workspace& work) {
+    return exportPath(explanation.contestName, work,
+                      QStringLiteral(" Explanation ") + TrimBlanks(explanation.pilotName) +
+                          QStringLiteral(" R") + FormatNumber(explanation.round.round, u"00") +
+                          QStringLiteral(".txt"));
+}
+
+QString ResultsExportText(const PreparedResults& results, const Texts& texts,
+                          const QString& mainCaption, const ProgressReport& progress) {
+    const Contest& contest = results.contest;
+    const int roundsToCount = results.options.rounds;
     QString text = opening(contest, kTab + QStringLiteral("  ") + mainCaption);
     text += pilotHeading(texts, roundsToCount) + kCrLf;
-    const std::vector<int> pilots = PilotsByPlace(contest);
+    const std::vector<int>& pilots = results.pilotsByPlace;
     for (int row = 0; row < static_cast<int>(pilots.size()); ++row) {
         text += pilotRow(contest, pilots[row], roundsToCount) + kCrLf;
-        Report(progress, row, contest.PilotCount);
+        ReportRow(progress, row, contest.PilotCount);
     }
     if (contest.TeamCount < 1)
         return text;
     text += kCrLf + kCrLf + teamHeading(texts) + kCrLf;
-    const std::vector<int> teams = TeamsByPlace(contest);
+    const std::vector<int>& teams = results.teamsByPlace;
     for (int row = 0; row < static_cast<int>(teams.size()); ++row)
         text += teamRow(contest.Teams[teams[row]], row + 1) + kCrLf;
     return text;
@@ -138,17 +144,21 @@ QString PilotListExportText(const Contest& contest, const Texts& texts, const QS
     QString text = opening(contest, kTab + mainCaption) + pilotListHeading(texts) + kCrLf;
     for (int i = 0; i < contest.PilotCount; ++i) {
         text += pilotListRow(contest.Pilots[i], i + 1, frequencyDisplayMode) + kCrLf;
-        Report(progress, i, contest.PilotCount);
+        ReportRow(progress, i, contest.PilotCount);
     }
     return text;
 }
 
-Status ExportResults(const Contest& contest, const Workspace& work, const Texts& texts,
-                     const QString& mainCaption, int roundsToCount,
-                     const ProgressReport& progress) {
-    return SaveFileAtomically(
-        ResultsExportPath(contest, work),
-        toAnsi(ResultsExportText(contest, texts, mainCaption, roundsToCount, progress)));
+Status ExportResults(const PreparedResults& results, const Workspace& work, const Texts& texts,
+                     const QString& mainCaption, const ProgressReport& progress) {
+    return SaveFileAtomically(ResultsExportPath(results.contest, work),
+                              toAnsi(ResultsExportText(results, texts, mainCaption, progress)));
+}
+
+Status ExportExplanation(const ResultExplanation& explanation, const Workspace& work,
+                         const Texts& texts, const QString& mainCaption) {
+    return SaveFileAtomically(ExplanationExportPath(explanation, work),
+                              toAnsi(ExplanationText(explanation, texts, mainCaption)));
 }
 
 Status ExportPilotList(const Contest& contest, const Workspace& work, const Texts& texts,

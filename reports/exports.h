@@ -4,6 +4,8 @@
 #include "core/status.h"
 #include "core/texts.h"
 #include "reports/listprogress.h"
+#include "scoring/explanation.h"
+#include "scoring/results.h"
 
 #include <QString>
 
@@ -13,11 +15,14 @@ namespace veltra {
 // " results.txt" or " Pilotlist.txt".
 QString ResultsExportPath(const Contest& contest, const Workspace& work);
 QString PilotListExportPath(const Contest& contest, const Workspace& work);
+// The explanation of a pilot's result beside them: " Explanation ", the trimmed pilot name and
+// the round in detail, for instance "Cup Explanation Kåre Ås R02.txt".
+QString ExplanationExportPath(const ResultExplanation& explanation, const Workspace& work);
 
-// The result list of rounds 1 .. roundsToCount as CalculateResults left them, with TAB between
-// padded columns for spreadsheets, and no dash lines. Lines end with CR LF.
-QString ResultsExportText(const Contest& contest, const Texts& texts, const QString& mainCaption,
-                          int roundsToCount, const ProgressReport& progress = {});
+// The result list with TAB between padded columns for spreadsheets, and no dash lines. Lines
+// end with CR LF.
+QString ResultsExportText(const PreparedResults& results, const Texts& texts,
+                          const QString& mainCaption, const ProgressReport& progress = {});
 
 // Every pilot in start order with club, K-factor, channel, NAC number, plane, engine and radio.
 QString PilotListExportText(const Contest& contest, const Texts& texts, const QString& mainCaption,
@@ -25,9 +30,10 @@ QString PilotListExportText(const Contest& contest, const Texts& texts, const QS
 
 // Write the export files whole, as Windows-1252 text. A failure leaves any earlier file as it
 // was and says why; success means the file is complete.
-Status ExportResults(const Contest& contest, const Workspace& work, const Texts& texts,
-                     const QString& mainCaption, int roundsToCount,
-                     const ProgressReport& progress = {});
+Status ExportResults(const PreparedResults& results, const Workspace& work, const Texts& texts,
+                     const QString& mainCaption, const ProgressReport& progress = {});
+Status ExportExplanation(const ResultExplanation& explanation, const Workspace& work,
+                         const Texts& texts, const QString& mainCaption);
 Status ExportPilotList(const Contest& contest, const Workspace& work, const Texts& texts,
                        const QString& mainCaption, int frequencyDisplayMode,
                        const ProgressReport& progress = {});

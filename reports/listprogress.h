@@ -13,7 +13,7 @@ inline int ListProgress(int row, int count) {
     return count <= 1 ? 100 : row * 100 / (count - 1);
 }
 
-inline void Report(const ProgressReport& progress, int row, int count) {
+inline void ReportRow(const ProgressReport& progress, int row, int count) {
     if (progress)
         progress(ListProgress(row, count));
 }

@@ -4,24 +4,10 @@
 #include "reports/printtarget.h"
 
 #include <QString>
-#include <functional>
 
 class QPrinter;
 
 namespace veltra {
-
-// A report bound to its contest and options, ready to draw on any back end.
-using Report = std::function<void(PrintTarget&)>;
-
-// Where reports go: the system printer, or PDF files in a folder of the user's choice; with
-// preview the user sees the pages first.
-enum class PrintDestination { Printer = 0, PdfFolder = 1 };
-
-struct PrintOutput {
-    PrintDestination destination = PrintDestination::Printer;
-    QString pdfFolder;
-    bool preview = false;
-};
 
 // The PDF file of a report: "<competition> - <report>.pdf" in the folder, with the characters
 // that file systems refuse replaced by "_".

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace veltra {
 
@@ -53,6 +54,9 @@ class PrintTarget {
     virtual void newPage() = 0;
     virtual void endDocument() = 0;
 };
+
+// A report bound to its contest and options, ready to draw on any back end.
+using Report = std::function<void(PrintTarget&)>;
 
 // Whole millimetres from twips, rounded to the nearest, halves to the even neighbour.
 int MillimetresFromTwips(double twips);

@@ -34,6 +34,16 @@ inline constexpr int RuleWidth = 3;
 inline constexpr int HairWidth = 1;
 inline constexpr int SolidLine = 0;
 
+// The table of the list reports (the pilot, judge and result lists) under the title box, in
+// millimetres: its left edge, top, heading line, the line below the heading, and the pitch and
+// font size of its rows.
+inline constexpr int ListTableLeft = 5;
+inline constexpr int ListTableTop = 25;
+inline constexpr int ListHeadingY = 26;
+inline constexpr int ListHeadingBottom = 30;
+inline constexpr int ListRowHeight = 4;
+inline constexpr int ListFontSize = 9;
+
 // The lowest y a report body may reach, keeping clear of the footer; a body that would reach
 // further continues on another page.
 int BodyBottom(int pageHeight);

@@ -1,8 +1,6 @@
 #include "reports/resultsprint.h"
 
 #include "core/format.h"
-#include "reports/resultorder.h"
-#include "scoring/results.h"
 
 #include <algorithm>
 #include <vector>
@@ -10,12 +8,6 @@
 namespace veltra {
 namespace {
 
-constexpr int TableLeft = 5;
-constexpr int TableTop = 25;
-constexpr int HeadingY = 26;
-constexpr int HeadingBottom = 30;
-constexpr int RowHeight = 4;
-constexpr int FontSize = 9;
 constexpr int NameRight = 75;
 constexpr int RoundPitch = 30;
 constexpr int TotalsWidth = 30;
@@ -55,44 +47,45 @@ struct Layout {
     const PrintSettings& settings;
     int rounds;
     bool dropLowest;
-    std::vector<int> order;
+    const std::vector<int>& order;
+    const std::vector<int>& teams;
 };
 
 void DrawPilotTable(const Layout& layout, RowRange rows, RoundGroup group, PrintTarget& target) {
     const int n = group.count;
     const int roundsRight = NameRight + RoundPitch * n;
     const int right = group.withTotals ? roundsRight + TotalsWidth : roundsRight;
-    const int bottom = HeadingBottom + RowHeight * rows.count;
-    for (int y : {TableTop, HeadingBottom, bottom})
-        HorizontalLine(target, FrameWidth, TableLeft, right, y);
-    VerticalLine(target, FrameWidth, TableLeft, TableTop, bottom);
-    VerticalLine(target, RuleWidth, 15, TableTop, bottom);
-    VerticalLine(target, RuleWidth, 25, TableTop, bottom);
-    VerticalLine(target, FrameWidth, NameRight, TableTop, bottom);
+    const int bottom = ListHeadingBottom + ListRowHeight * rows.count;
+    for (int y : {ListTableTop, ListHeadingBottom, bottom})
+        HorizontalLine(target, FrameWidth, ListTableLeft, right, y);
+    VerticalLine(target, FrameWidth, ListTableLeft, ListTableTop, bottom);
+    VerticalLine(target, RuleWidth, 15, ListTableTop, bottom);
+    VerticalLine(target, RuleWidth, 25, ListTableTop, bottom);
+    VerticalLine(target, FrameWidth, NameRight, ListTableTop, bottom);
     for (int s = 0; s < n; ++s) {
-        VerticalLine(target, RuleWidth, 90 + RoundPitch * s, TableTop, bottom);
-        VerticalLine(target, FrameWidth, 105 + RoundPitch * s, TableTop, bottom);
+        VerticalLine(target, RuleWidth, 90 + RoundPitch * s, ListTableTop, bottom);
+        VerticalLine(target, FrameWidth, 105 + RoundPitch * s, ListTableTop, bottom);
     }
     if (group.withTotals) {
-        VerticalLine(target, RuleWidth, 90 + RoundPitch * n, TableTop, bottom);
-        VerticalLine(target, FrameWidth, right, TableTop, bottom);
+        VerticalLine(target, RuleWidth, 90 + RoundPitch * n, ListTableTop, bottom);
+        VerticalLine(target, FrameWidth, right, ListTableTop, bottom);
     }
 
     const Texts& texts = layout.texts;
-    target.setFontSize(FontSize);
+    target.setFontSize(ListFontSize);
     target.setBold(true);
-    PrintAt(target, 9, HeadingY, QStringLiteral("#"));
-    PrintAt(target, 18, HeadingY, texts.get(QStringLiteral("RESULT_PRINT_STARTNO_HEADING")));
-    PrintAt(target, 26, HeadingY, texts.get(QStringLiteral("RESULT_PRINT_NAME_HEADING")));
+    PrintAt(target, 9, ListHeadingY, QStringLiteral("#"));
+    PrintAt(target, 18, ListHeadingY, texts.get(QStringLiteral("RESULT_PRINT_STARTNO_HEADING")));
+    PrintAt(target, 26, ListHeadingY, texts.get(QStringLiteral("RESULT_PRINT_NAME_HEADING")));
     for (int s = 0; s < n; ++s) {
         const QString round = QString::number(group.first + s + 1);
-        PrintAt(target, 82 + RoundPitch * s, HeadingY, round);
-        PrintAt(target, 95 + RoundPitch * s, HeadingY, round + QStringLiteral(" N"));
+        PrintAt(target, 82 + RoundPitch * s, ListHeadingY, round);
+        PrintAt(target, 95 + RoundPitch * s, ListHeadingY, round + QStringLiteral(" N"));
     }
     if (group.withTotals) {
-        PrintAt(target, 78 + RoundPitch * n, HeadingY,
+        PrintAt(target, 78 + RoundPitch * n, ListHeadingY,
                 texts.get(QStringLiteral("RESULT_PRINT_TOTAL_HEADING")));
-        PrintAt(target, 93 + RoundPitch * n, HeadingY,
+        PrintAt(target, 93 + RoundPitch * n, ListHeadingY,
                 texts.get(QStringLiteral("RESULT_PRINT_NORMALIZED_HEADING")));
     }
     target.setBold(false);
@@ -101,7 +94,7 @@ void DrawPilotTable(const Layout& layout, RowRange rows, RoundGroup group, Print
     for (int i = rows.first; i < rows.first + rows.count; ++i) {
         const int index = layout.order[i];
         const Pilot& pilot = contest.Pilots[index];
-        const int y = HeadingBottom + RowHeight * (i - rows.first);
+        const int y = ListHeadingBottom + ListRowHeight * (i - rows.first);
         PrintAt(target, 8, y, RightIn(pilot.Placed, 2));
         PrintAt(target, 17, y, RightIn(pilot.StartNo, 3));
         PrintAt(target, 26, y, LeftIn(pilot.Name, 25));
@@ -124,17 +117,17 @@ void DrawPilotTable(const Layout& layout, RowRange rows, RoundGroup group, Print
 
 void DrawTeamTable(const Layout& layout, int top, PrintTarget& target) {
     const Contest& contest = layout.contest;
-    const int bottom = top + 5 + RowHeight * contest.TeamCount;
+    const int bottom = top + 5 + ListRowHeight * contest.TeamCount;
     for (int y : {top, top + 5, bottom})
-        HorizontalLine(target, FrameWidth, TableLeft, 100, y);
-    VerticalLine(target, FrameWidth, TableLeft, top, bottom);
+        HorizontalLine(target, FrameWidth, ListTableLeft, 100, y);
+    VerticalLine(target, FrameWidth, ListTableLeft, top, bottom);
     VerticalLine(target, RuleWidth, 15, top, bottom);
     VerticalLine(target, FrameWidth, 40, top, bottom);
     for (int x : {55, 70, 85})
         VerticalLine(target, RuleWidth, x, top, bottom);
     VerticalLine(target, FrameWidth, 100, top, bottom);
 
-    target.setFontSize(FontSize);
+    target.setFontSize(ListFontSize);
     target.setBold(true);
     PrintAt(target, 9, top + 1, QStringLiteral("#"));
     PrintAt(target, 17, top + 1,
@@ -144,10 +137,9 @@ void DrawTeamTable(const Layout& layout, int top, PrintTarget& target) {
     PrintAt(target, 87, top + 1, layout.texts.get(QStringLiteral("RESULT_PRINT_TOTAL_HEADING")));
     target.setBold(false);
 
-    const std::vector<int> teams = TeamsByPlace(contest);
     for (int j = 0; j < contest.TeamCount; ++j) {
-        const Team& team = contest.Teams[teams[j]];
-        const int y = top + 5 + RowHeight * j;
+        const Team& team = contest.Teams[layout.teams[j]];
+        const int y = top + 5 + ListRowHeight * j;
         PrintAt(target, 8, y, RightIn(j + 1, 2));
         PrintAt(target, 17, y, LeftIn(team.Name, 15));
         for (int m = 0; m < std::min(team.MemberCount, TeamMembersShown); ++m)
@@ -160,7 +152,7 @@ void PrintGraphic(const Layout& layout, PrintTarget& target) {
     const Contest& contest = layout.contest;
     BeginGraphicJob(target, Orientation::Landscape, layout.settings);
     const int bodyBottom = BodyBottom(target.pageHeight());
-    const int rowsPerPage = (bodyBottom - HeadingBottom) / RowHeight;
+    const int rowsPerPage = (bodyBottom - ListHeadingBottom) / ListRowHeight;
     const std::vector<RoundGroup> groups = RoundGroups(layout.rounds, target.pageWidth());
     bool firstPage = true;
     const auto startPage = [&] {
@@ -180,10 +172,10 @@ void PrintGraphic(const Layout& layout, PrintTarget& target) {
     } while (rows.first < contest.PilotCount);
 
     if (contest.TeamCount > 0) {
-        int top = HeadingBottom + RowHeight * rows.count + TeamTableGap;
-        if (top + 5 + RowHeight * contest.TeamCount > bodyBottom) {
+        int top = ListHeadingBottom + ListRowHeight * rows.count + TeamTableGap;
+        if (top + 5 + ListRowHeight * contest.TeamCount > bodyBottom) {
             startPage();
-            top = TableTop;
+            top = ListTableTop;
         }
         DrawTeamTable(layout, top, target);
     }
@@ -205,9 +197,8 @@ void PrintTeamLines(const Layout& layout, PrintTarget& target) {
     target.printLine(heading);
     target.printLine(rule);
     target.setRunningHeading({heading, rule});
-    const std::vector<int> teams = TeamsByPlace(contest);
     for (int j = 0; j < contest.TeamCount; ++j) {
-        const Team& team = contest.Teams[teams[j]];
+        const Team& team = contest.Teams[layout.teams[j]];
         QString line = RightIn(j + 1, 2) + QStringLiteral("  ") + LeftIn(team.Name, 15);
         for (int m = 0; m < TeamMembersShown; ++m) {
             line += QStringLiteral("  ") +
@@ -256,15 +247,16 @@ void PrintText(const Layout& layout, PrintTarget& target) {
 
 } // namespace
 
-void PrintResults(Contest& contest, const Texts& texts, const PrintSettings& settings,
-                  const ResultsPrintOptions& options, PrintTarget& target) {
-    if (options.copies < 0)
-        return;
-    const int rounds = std::clamp(options.rounds, 0, MaxRounds);
-    CalculateResults(contest, rounds, options.dropLowest);
-    const Layout layout{
-        contest, texts, settings, rounds, options.dropLowest, PilotsByPlace(contest)};
-    for (int copy = 0; copy < options.copies; ++copy) {
+void PrintResults(const PreparedResults& results, const Texts& texts, const PrintSettings& settings,
+                  int copies, PrintTarget& target) {
+    const Layout layout{results.contest,
+                        texts,
+                        settings,
+                        results.options.rounds,
+                        results.options.dropLowest,
+                        results.pilotsByPlace,
+                        results.teamsByPlace};
+    for (int copy = 0; copy < copies; ++copy) {
         if (VariantOf(settings) == PrintVariant::Graphic)
             PrintGraphic(layout, target);
         else

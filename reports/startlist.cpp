@@ -1,7 +1,7 @@
 #include "reports/startlist.h"
 
 #include "core/format.h"
-#include "reports/startorder.h"
+#include "scoring/startorder.h"
 
 #include <algorithm>
 

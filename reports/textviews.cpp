@@ -2,10 +2,7 @@
 
 #include "core/fieldreader.h"
 #include "core/format.h"
-#include "reports/resultorder.h"
-#include "reports/startorder.h"
-
-#include <algorithm>
+#include "scoring/startorder.h"
 
 namespace veltra {
 namespace {
@@ -125,19 +122,20 @@ QString ResultsTitle(const Texts& texts) {
     return title;
 }
 
-QString ResultsViewText(const Contest& contest, const Texts& texts, const QString& mainCaption,
-                        int roundsToCount, const ProgressReport& progress) {
-    roundsToCount = std::clamp(roundsToCount, 0, MaxRounds);
+QString ResultsViewText(const PreparedResults& results, const Texts& texts,
+                        const QString& mainCaption, const ProgressReport& progress) {
+    const Contest& contest = results.contest;
+    const int roundsToCount = results.options.rounds;
     QString text = QStringLiteral("===== ") + ResultsTitle(texts) + QStringLiteral(" =====") +
                    QString(15, u' ') + mainCaption + kCrLf;
     text += kCrLf + contestLine(contest, QString(5, u' ')) + kCrLf + kCrLf;
 
     const QString pilotHead = pilotHeading(texts, roundsToCount);
     text += pilotHead + kCrLf + dashes(pilotHead.size()) + kCrLf;
-    const std::vector<int> pilots = PilotsByPlace(contest);
+    const std::vector<int>& pilots = results.pilotsByPlace;
     for (int row = 0; row < static_cast<int>(pilots.size()); ++row) {
         text += pilotRow(contest, pilots[row], roundsToCount) + kCrLf;
-        Report(progress, row, contest.PilotCount);
+        ReportRow(progress, row, contest.PilotCount);
     }
     text += dashes(pilotHead.size()) + kCrLf;
 
@@ -145,7 +143,7 @@ QString ResultsViewText(const Contest& contest, const Texts& texts, const QStrin
         return text;
     const QString teamHead = teamHeading(texts);
     text += kCrLf + kCrLf + teamHead + kCrLf + dashes(teamHead.size()) + kCrLf;
-    const std::vector<int> teams = TeamsByPlace(contest);
+    const std::vector<int>& teams = results.teamsByPlace;
     for (int row = 0; row < static_cast<int>(teams.size()); ++row)
         text += teamRow(contest.Teams[teams[row]], row + 1) + kCrLf;
     return text + dashes(teamHead.size()) + kCrLf;

@@ -3,6 +3,7 @@
 #include "core/contest.h"
 #include "core/texts.h"
 #include "reports/listprogress.h"
+#include "scoring/results.h"
 
 #include <QString>
 
@@ -12,11 +13,11 @@ namespace veltra {
 // menu item without its access-key marker, "Results" until a language file names it.
 QString ResultsTitle(const Texts& texts);
 
-// The on-screen result list of rounds 1 .. roundsToCount as CalculateResults left them: title
-// line, contest line, the pilots by place with raw and normalised points of every counted
-// round, and the team ranking when there are teams. Lines end with CR LF.
-QString ResultsViewText(const Contest& contest, const Texts& texts, const QString& mainCaption,
-                        int roundsToCount, const ProgressReport& progress = {});
+// The on-screen result list: title line, contest line, the pilots by place with raw and
+// normalised points of every counted round, and the team ranking when there are teams. Lines
+// end with CR LF.
+QString ResultsViewText(const PreparedResults& results, const Texts& texts,
+                        const QString& mainCaption, const ProgressReport& progress = {});
 
 // The flying order of round `round` (1-based): the start order rotated to the round's first
 // pilot, every round starting with the first pilot when there are fewer pilots than rounds or

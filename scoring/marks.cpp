@@ -38,7 +38,7 @@ std::int64_t RowSum(const RoundMarks& marks, int maneuver, int judgeCount, int m
         lowest = std::min(lowest, mark);
         ++given;
     }
-    if (given >= 4 && resultMethod == 0)
+    if (DropsExtremes(given, resultMethod))
         sum -= highest + lowest;
     return sum * EffectiveK(maneuverK);
 }

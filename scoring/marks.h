@@ -41,6 +41,13 @@ inline int EffectiveK(int maneuverK) {
     return maneuverK == 0 ? 1 : maneuverK;
 }
 
+// The highest and the lowest mark of a maneuver are dropped once this many marks were given and
+// the result method is 0.
+inline constexpr int MarksToDropExtremes = 4;
+inline bool DropsExtremes(int given, int resultMethod) {
+    return given >= MarksToDropExtremes && resultMethod == 0;
+}
+
 // The row sum of one maneuver: the given marks added up, without the highest and the lowest
 // once four or more were given (result method 0), times the maneuver's K-factor.
 std::int64_t RowSum(const RoundMarks& marks, int maneuver, int judgeCount, int maneuverK,

@@ -4,34 +4,33 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace veltra {
 namespace {
 
 // The best points of each round, rounded half to even. A pilot replaces the best when its
 // points exceed the already rounded best. The base starts at 1 so that no round divides by 0.
-std::array<double, MaxRounds> bestOfEachRound(const Contest& contest, int roundsToCount) {
-    std::array<double, MaxRounds> best{};
+BestOfRound bestOfEachRound(const Contest& contest, int roundsToCount) {
+    BestOfRound best{};
     for (int r = 0; r < roundsToCount; ++r) {
-        best[r] = 1.0;
         for (int i = 0; i < contest.PilotCount; ++i) {
             const double score = contest.Pilots[i].RoundScore[r];
-            if (score > best[r])
-                best[r] = std::nearbyint(score);
+            if (score > best[r].points)
+                best[r] = {std::nearbyint(score), i};
         }
     }
     return best;
 }
 
-void totalPilots(Contest& contest, int roundsToCount, bool dropLowest) {
-    const std::array<double, MaxRounds> best = bestOfEachRound(contest, roundsToCount);
+void totalPilots(Contest& contest, int roundsToCount, bool dropLowest, const BestOfRound& best) {
     for (int i = 0; i < contest.PilotCount; ++i) {
         Pilot& pilot = contest.Pilots[i];
         pilot.Total = 0.0;
-        pilot.LowestPoints = 1000.0;
+        pilot.LowestPoints = NormalisedBest;
         pilot.DroppedRound = -1;
         for (int r = 0; r < roundsToCount; ++r) {
-            pilot.RoundPoints[r] = pilot.RoundScore[r] / best[r] * 1000.0;
+            pilot.RoundPoints[r] = pilot.RoundScore[r] / best[r].points * NormalisedBest;
             pilot.Total += pilot.RoundPoints[r];
             if (pilot.RoundPoints[r] < pilot.LowestPoints) {
                 pilot.LowestPoints = pilot.RoundPoints[r];
@@ -52,7 +51,7 @@ void placePilots(Contest& contest) {
         pilot.Placed = 1;
         for (int j = 0; j < contest.PilotCount; ++j)
             pilot.Placed += contest.Pilots[j].Total > pilot.Total ? 1 : 0;
-        contest.NormTotal[i] = bestTotal > 0.0 ? pilot.Total * 1000.0 / bestTotal : 0.0;
+        contest.NormTotal[i] = bestTotal > 0.0 ? pilot.Total * NormalisedBest / bestTotal : 0.0;
     }
 }
 
@@ -84,21 +83,58 @@ void placeTeams(Contest& contest) {
     }
 }
 
-} // namespace
-
-void CalculateResults(Contest& contest, int roundsToCount, bool dropLowest) {
-    roundsToCount = std::clamp(roundsToCount, 0, MaxRounds);
-    std::fill_n(contest.PilotListed.begin(), contest.PilotCount, 0);
-    totalPilots(contest, roundsToCount, dropLowest);
-    placePilots(contest);
-    placeTeams(contest);
+// Repeatedly takes the unlisted entry with the smallest place; "<=" lets the later of equal
+// places win. Places never exceed the count, so starting the search above every place finds
+// the same entries as starting at the count.
+template <typename PlaceOf> std::vector<int> ByPlace(int count, PlaceOf placeOf) {
+    std::vector<bool> listed(count, false);
+    std::vector<int> order;
+    order.reserve(count);
+    for (int row = 0; row < count; ++row) {
+        int best = std::numeric_limits<int>::max();
+        int chosen = 0;
+        for (int i = 0; i < count; ++i) {
+            if (!listed[i] && placeOf(i) <= best) {
+                best = placeOf(i);
+                chosen = i;
+            }
+        }
+        listed[chosen] = true;
+        order.push_back(chosen);
+    }
+    return order;
 }
 
-Status ReadAndCalculateResults(Contest& contest, const Workspace& work, int roundsToCount,
-                               bool dropLowest) {
-    Status read = ReadPreviousScores(contest, work, roundsToCount);
-    CalculateResults(contest, roundsToCount, dropLowest);
-    return read;
+} // namespace
+
+BestOfRound CalculateResults(Contest& contest, int roundsToCount, bool dropLowest) {
+    roundsToCount = std::clamp(roundsToCount, 0, MaxRounds);
+    std::fill_n(contest.PilotListed.begin(), contest.PilotCount, 0);
+    const BestOfRound best = bestOfEachRound(contest, roundsToCount);
+    totalPilots(contest, roundsToCount, dropLowest, best);
+    placePilots(contest);
+    placeTeams(contest);
+    return best;
+}
+
+std::vector<int> PilotsByPlace(const Contest& contest) {
+    return ByPlace(contest.PilotCount, [&](int i) { return contest.Pilots[i].Placed; });
+}
+
+std::vector<int> TeamsByPlace(const Contest& contest) {
+    return ByPlace(contest.TeamCount, [&](int t) { return contest.Teams[t].Placed; });
+}
+
+PreparedResults PrepareResults(const Contest& contest, const Workspace& work,
+                               ResultOptions options) {
+    options.rounds = std::clamp(options.rounds, 0, MaxRounds);
+    PreparedResults results{contest, options, {}, {}, {}, Status::success()};
+    if (!work.ContestFile.isEmpty())
+        results.read = ReadPreviousScores(results.contest, work, options.rounds);
+    results.best = CalculateResults(results.contest, options.rounds, options.dropLowest);
+    results.pilotsByPlace = PilotsByPlace(results.contest);
+    results.teamsByPlace = TeamsByPlace(results.contest);
+    return results;
 }
 
 } // namespace veltra

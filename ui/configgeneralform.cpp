@@ -1,12 +1,11 @@
 #include "ui/configgeneralform.h"
 
 #include "ui/formsupport.h"
-#include "ui/mainform.h"
 #include "ui_configgeneralform.h"
 
 namespace veltra {
 
-ConfigGeneralForm::ConfigGeneralForm(Settings& settings, const Texts& texts, MainForm& mainWindow)
+ConfigGeneralForm::ConfigGeneralForm(Settings& settings, const Texts& texts, QWidget& mainWindow)
     : QDialog(&mainWindow), settings_(settings), texts_(texts), mainWindow_(mainWindow),
       ui_(std::make_unique<Ui::ConfigGeneralForm>()) {
     ui_->setupUi(this);
@@ -33,7 +32,6 @@ void ConfigGeneralForm::GeneralConfigOK_Click() {
     const int selected = ui_->FrequencyDisplayModeList->currentRow();
     if (selected >= 0)
         settings_.FrequencyDisplayMode = selected;
-    mainWindow_.SaveConfigFile();
     accept();
 }
 

@@ -12,15 +12,14 @@ class ConfigGeneralForm;
 
 namespace veltra {
 
-class MainForm;
-
 // The one general setting: whether a pilot's channel shows as a frequency (entry 0) or as a
-// channel number (entry 1). OK stores the choice in the settings file at once.
+// channel number (entry 1). OK accepts the choice, which the caller stores in the settings file
+// at once.
 class ConfigGeneralForm final : public QDialog {
     Q_OBJECT
 
   public:
-    ConfigGeneralForm(Settings& settings, const Texts& texts, MainForm& mainWindow);
+    ConfigGeneralForm(Settings& settings, const Texts& texts, QWidget& mainWindow);
     ~ConfigGeneralForm() override;
 
   protected:
@@ -31,7 +30,7 @@ class ConfigGeneralForm final : public QDialog {
 
     Settings& settings_;
     const Texts& texts_;
-    MainForm& mainWindow_;
+    QWidget& mainWindow_;
     std::unique_ptr<Ui::ConfigGeneralForm> ui_;
 };
 

@@ -16,7 +16,6 @@ namespace {
 
 constexpr int TextPrinterType = 1;
 constexpr int GraphicPrinterType = 2;
-constexpr int PdfDestination = 1;
 // Reports print a resolution the list does not know, such as none at all, at medium quality.
 constexpr int MediumQualityIndex = 2;
 
@@ -59,7 +58,7 @@ void ConfigPrintingForm::Form_Activate() {
     (text ? ui_->TextPrinter : ui_->GraphicPrinter)->setChecked(true);
     ui_->PrintQuality->setCurrentIndex(qualityIndexOf(settings_.PrintResolution));
     ui_->PrintQuality->setVisible(!text);
-    const bool pdf = settings_.PrintDestination == PdfDestination;
+    const bool pdf = settings_.PrintDestination == PrintDestinationPdf;
     (pdf ? ui_->DestinationPdf : ui_->DestinationPrinter)->setChecked(true);
     ui_->PdfFolder->setText(QDir::toNativeSeparators(settings_.PdfFolder));
     ui_->PrintPreview->setChecked(settings_.PrintPreview == 1);
@@ -107,7 +106,8 @@ void ConfigPrintingForm::OK_Click() {
         settings_.PrinterType = GraphicPrinterType;
         settings_.PrintResolution = ui_->PrintQuality->currentData().toInt();
     }
-    settings_.PrintDestination = ui_->DestinationPdf->isChecked() ? PdfDestination : 0;
+    settings_.PrintDestination =
+        ui_->DestinationPdf->isChecked() ? PrintDestinationPdf : PrintDestinationPrinter;
     if (!folder.isEmpty())
         settings_.PdfFolder = folder;
     settings_.PrintPreview = ui_->PrintPreview->isChecked() ? 1 : 0;

@@ -1,7 +1,6 @@
 #include "ui/configremotedisplayform.h"
 
 #include "ui/formsupport.h"
-#include "ui/mainform.h"
 #include "ui_configremotedisplayform.h"
 
 namespace veltra {
@@ -14,7 +13,7 @@ double baudRateOf(const QListWidgetItem& entry) {
 } // namespace
 
 ConfigRemoteDisplayForm::ConfigRemoteDisplayForm(Settings& settings, const Texts& texts,
-                                                 MainForm& mainWindow)
+                                                 QWidget& mainWindow)
     : QDialog(&mainWindow), settings_(settings), texts_(texts), mainWindow_(mainWindow),
       ui_(std::make_unique<Ui::ConfigRemoteDisplayForm>()) {
     ui_->setupUi(this);
@@ -53,11 +52,7 @@ void ConfigRemoteDisplayForm::ConfigRemoteDisplayOK_Click() {
     settings_.ConnectToRemoteDisplay = ui_->RemoteConnect->isChecked() ? 1 : 0;
     settings_.ComportToRemoteDisplay = ui_->ComportNum->value();
     settings_.BaudrateToRemoteDisplay = baudRateOf(*ui_->Baudrate->currentItem());
-    mainWindow_.SaveConfigFile();
-    // Hidden first, so that a port that cannot be opened is reported over the main window.
     accept();
-    if (settings_.ConnectToRemoteDisplay == 1)
-        mainWindow_.OpenComPort();
 }
 
 } // namespace veltra

@@ -12,15 +12,15 @@ class ConfigRemoteDisplayForm;
 
 namespace veltra {
 
-class MainForm;
-
 // The serial link to the results display board: whether to open it, the port number and the
-// baud rate. OK stores them in the settings file and, with the box ticked, (re)opens the port.
+// baud rate. OK accepts them; the caller stores them in the settings file and, with the box
+// ticked, (re)opens the port once the dialog is hidden, so that a port that cannot be opened is
+// reported over the main window.
 class ConfigRemoteDisplayForm final : public QDialog {
     Q_OBJECT
 
   public:
-    ConfigRemoteDisplayForm(Settings& settings, const Texts& texts, MainForm& mainWindow);
+    ConfigRemoteDisplayForm(Settings& settings, const Texts& texts, QWidget& mainWindow);
     ~ConfigRemoteDisplayForm() override;
 
   protected:
@@ -32,7 +32,7 @@ class ConfigRemoteDisplayForm final : public QDialog {
 
     Settings& settings_;
     const Texts& texts_;
-    MainForm& mainWindow_;
+    QWidget& mainWindow_;
     std::unique_ptr<Ui::ConfigRemoteDisplayForm> ui_;
 };
 

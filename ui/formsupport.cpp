@@ -1,14 +1,16 @@
 #include "ui/formsupport.h"
 
-#include <QScreen>
-#include <algorithm>
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <algorithm>
 
 namespace veltra {
 namespace {
@@ -62,6 +64,24 @@ void CentreOver(QWidget& dialog, const QWidget& over) {
                        std::max(room.top(), room.bottom() - dialog.frameGeometry().height())));
     }
     dialog.move(topLeft);
+}
+
+void UseFixedPitchFont(QPlainTextEdit& area) {
+    QFont font = area.font();
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (!QFontInfo(font).fixedPitch())
+        font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    area.setFont(font);
+    area.setTabStopDistance(QFontMetricsF(font).horizontalAdvance(u' ') * 8);
+}
+
+BusyCursor::BusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor() {
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace veltra

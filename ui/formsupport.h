@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPlainTextEdit;
+
 namespace veltra {
 
 // The dynamic property that ties a window, label, button, menu or menu item to the language
@@ -20,5 +22,18 @@ void ApplyLanguageCaptionsToAllWindows(const Texts& texts);
 
 // Places `dialog` in the middle of `over`, as every dialog does when it is shown.
 void CentreOver(QWidget& dialog, const QWidget& over);
+
+// Courier New where it exists, otherwise the system's fixed-pitch font, so that the columns of
+// a text line up; tabs every eight characters.
+void UseFixedPitchFont(QPlainTextEdit& area);
+
+// The hourglass while a long listing or a report is made; the user interface waits for it.
+class BusyCursor {
+  public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 } // namespace veltra

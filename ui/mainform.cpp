@@ -6,6 +6,7 @@
 #include "ui/aboutform.h"
 #include "ui/competitionform.h"
 #include "ui/configgeneralform.h"
+#include "ui/configprintingform.h"
 #include "ui/configremotedisplayform.h"
 #include "ui/fileselectform.h"
 #include "ui/formsupport.h"
@@ -74,16 +75,16 @@ void MainForm::Form_Load() {
 
 // The progress bar sits inside the right end of the footer box, centred in its height.
 void MainForm::layOutStatusLine() {
-    auto* progress = new QProgressBar(ui_->Footer);
-    progress->setObjectName(QStringLiteral("PROGRESS"));
-    progress->setRange(0, 100);
-    progress->setTextVisible(false);
-    progress->setFixedSize(150, 12);
-    progress->hide();
+    PROGRESS_ = new QProgressBar(ui_->Footer);
+    PROGRESS_->setObjectName(QStringLiteral("PROGRESS"));
+    PROGRESS_->setRange(0, 100);
+    PROGRESS_->setTextVisible(false);
+    PROGRESS_->setFixedSize(150, 12);
+    PROGRESS_->hide();
     auto* inside = new QHBoxLayout(ui_->Footer);
     inside->setContentsMargins(0, 0, 4, 0);
     inside->addStretch();
-    inside->addWidget(progress, 0, Qt::AlignVCenter);
+    inside->addWidget(PROGRESS_, 0, Qt::AlignVCenter);
     ui_->ResultMethod->setCursorPosition(0);
     // The design's 500 twips cut "Res Meth" short with today's fonts; the box keeps its
     // width unless its text needs more.
@@ -107,7 +108,7 @@ void MainForm::connectMenus() {
     connect(ui_->VeltraHelp, &QAction::triggered, this, &MainForm::VeltraHelp_Click);
     connect(ui_->About, &QAction::triggered, this, &MainForm::About_Click);
     connect(&RemoteDisplayPort_, &RemoteDisplayPort::problem, this, &MainForm::showMessage);
-    viewCommands_ = std::make_unique<ViewCommands>(state_, *this);
+    viewCommands_ = std::make_unique<ViewCommands>(state_, *this, *this);
     ViewCommands* const view = viewCommands_.get();
     connect(ui_->ViewResults, &QAction::triggered, view, &ViewCommands::ViewResults_Click);
     connect(ui_->ViewStartlist, &QAction::triggered, view, &ViewCommands::ViewStartlist_Click);
@@ -116,8 +117,16 @@ void MainForm::connectMenus() {
     connect(ui_->EditStartorder, &QAction::triggered, view, &ViewCommands::EditStartorder_Click);
     connect(ui_->FileExportResults, &QAction::triggered, view,
             &ViewCommands::FileExportResults_Click);
-    printCommands_ = std::make_unique<PrintCommands>(state_, *this, *viewCommands_);
+    printCommands_ = std::make_unique<PrintCommands>(state_, *this, *this, *viewCommands_,
+                                                     [this](const QString& tag) {
+                                                         SelectForm& select = selectForm();
+                                                         select.setTag(tag);
+                                                         select.exec();
+                                                         return select.listIndex();
+                                                     });
     PrintCommands* const print = printCommands_.get();
+    viewCommands_->setExplanationPrinter(
+        [print](const ResultExplanation& explanation) { print->PrintExplanation(explanation); });
     connect(ui_->FileExportPilotList, &QAction::triggered, print,
             &PrintCommands::FileExportPilotList_Click);
     connect(ui_->PrintResults, &QAction::triggered, print, &PrintCommands::PrintResults_Click);
@@ -127,8 +136,7 @@ void MainForm::connectMenus() {
     connect(ui_->PrintStartList, &QAction::triggered, print, &PrintCommands::PrintStartList_Click);
     connect(ui_->PrintScoresheets, &QAction::triggered, print,
             &PrintCommands::PrintScoresheets_Click);
-    connect(ui_->ConfigurePrinting, &QAction::triggered, print,
-            &PrintCommands::ConfigurePrinting_Click);
+    connect(ui_->ConfigurePrinting, &QAction::triggered, this, &MainForm::ConfigurePrinting_Click);
     QAction* const recent[] = {ui_->File1, ui_->File2, ui_->File3, ui_->File4, ui_->File5};
     for (int k = 0; k < MaxRecentFiles; ++k)
         connect(recent[k], &QAction::triggered, this, [this, k] { RecentFile_Click(k); });
@@ -164,13 +172,12 @@ void MainForm::SaveConfigFile() {
 }
 
 void MainForm::showProgress(int percent) {
-    auto* progress = ui_->Footer->findChild<QProgressBar*>(QStringLiteral("PROGRESS"));
-    progress->setValue(percent);
-    progress->show();
+    PROGRESS_->setValue(percent);
+    PROGRESS_->show();
 }
 
 void MainForm::hideProgress() {
-    ui_->Footer->findChild<QProgressBar*>(QStringLiteral("PROGRESS"))->hide();
+    PROGRESS_->hide();
 }
 
 FileSelectForm& MainForm::fileSelectForm() {
@@ -321,6 +328,8 @@ void MainForm::EditScores_Click() {
         scoresForm_ = std::make_unique<ScoresForm>(state_, this);
         scoresForm_->setRoundPrinter(
             [this](const RoundMarks& marks) { printCommands_->PrintScores(marks); });
+        scoresForm_->setExplainer(
+            [this](int pilot, int round) { viewCommands_->explainRound(pilot, round); });
     }
     scoresForm_->exec();
 }
@@ -369,14 +378,24 @@ void MainForm::ConfigureGeneral_Click() {
     if (!configGeneralForm_)
         configGeneralForm_ =
             std::make_unique<ConfigGeneralForm>(state_.settings, state_.texts, *this);
-    configGeneralForm_->exec();
+    if (configGeneralForm_->exec() == QDialog::Accepted)
+        SaveConfigFile();
 }
 
 void MainForm::ConfigureExternalDisplay_Click() {
     if (!configRemoteDisplayForm_)
         configRemoteDisplayForm_ =
             std::make_unique<ConfigRemoteDisplayForm>(state_.settings, state_.texts, *this);
-    configRemoteDisplayForm_->exec();
+    if (configRemoteDisplayForm_->exec() != QDialog::Accepted)
+        return;
+    SaveConfigFile();
+    if (state_.settings.ConnectToRemoteDisplay == 1)
+        OpenComPort();
+}
+
+void MainForm::ConfigurePrinting_Click() {
+    if (printCommands_->configPrintingForm().exec() == QDialog::Accepted)
+        SaveConfigFile();
 }
 
 void MainForm::VeltraHelp_Click() {

@@ -2,11 +2,13 @@
 
 #include "core/appstate.h"
 #include "display/remotedisplayport.h"
+#include "ui/feedback.h"
 
 #include <QMainWindow>
 #include <memory>
 
 class QAction;
+class QProgressBar;
 
 namespace Ui {
 class MainForm;
@@ -31,7 +33,7 @@ class ViewCommands;
 //
 // Menu commands are QActions named after their controls (FileChoose, EditScores, ...); the
 // windows behind them connect their handlers, named <control>_Click, in the constructor.
-class MainForm final : public QMainWindow {
+class MainForm final : public QMainWindow, public Feedback {
     Q_OBJECT
 
   public:
@@ -39,9 +41,8 @@ class MainForm final : public QMainWindow {
     explicit MainForm(AppState& state, QWidget* parent = nullptr);
     ~MainForm() override;
 
-    // A message box with the program's name as title.
-    void showMessage(const QString& text);
-    void showFooter(const QString& text);
+    void showMessage(const QString& text) override;
+    void showFooter(const QString& text) override;
 
     // Mode 1 enables the thirteen menu items that need a competition; any other mode disables
     // them.
@@ -51,8 +52,8 @@ class MainForm final : public QMainWindow {
     // failure is shown to the user.
     void SaveConfigFile();
 
-    void showProgress(int percent);
-    void hideProgress();
+    void showProgress(int percent) override;
+    void hideProgress() override;
 
     // The selection dialogs, created on first use and afterwards only hidden.
     FileSelectForm& fileSelectForm();
@@ -89,11 +90,13 @@ class MainForm final : public QMainWindow {
     void ConfigureLanguage_Click();
     void ConfigureGeneral_Click();
     void ConfigureExternalDisplay_Click();
+    void ConfigurePrinting_Click();
     void VeltraHelp_Click();
     void About_Click();
 
     AppState& state_;
     std::unique_ptr<Ui::MainForm> ui_;
+    QProgressBar* PROGRESS_ = nullptr;
     std::unique_ptr<FileSelectForm> fileSelectForm_;
     std::unique_ptr<SelectForm> selectForm_;
     std::unique_ptr<ScoresForm> scoresForm_;

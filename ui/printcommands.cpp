@@ -1,39 +1,27 @@
 #include "ui/printcommands.h"
 
 #include "reports/competitorlists.h"
+#include "reports/explanation.h"
+#include "reports/printoutput.h"
 #include "reports/reportframe.h"
 #include "reports/resultsprint.h"
 #include "reports/roundscoreprint.h"
 #include "reports/scoresheets.h"
 #include "reports/startlist.h"
-#include "scoring/scorefiles.h"
 #include "ui/configprintingform.h"
-#include "ui/mainform.h"
+#include "ui/formsupport.h"
 #include "ui/printcompform.h"
 #include "ui/printpreviewform.h"
 #include "ui/printresform.h"
 #include "ui/printstartform.h"
 #include "ui/scoresheetconfirmform.h"
-#include "ui/selectform.h"
 #include "ui/viewcommands.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QPrinter>
 
 namespace veltra {
 namespace {
-
-constexpr int PdfDestination = 1;
-
-// The hourglass while a report is drawn; the user interface waits for it.
-class BusyCursor {
-  public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // Without a printer Qt would quietly write a PDF file of no name instead.
 bool SystemPrinterReady() {
@@ -43,28 +31,31 @@ bool SystemPrinterReady() {
 
 } // namespace
 
-PrintCommands::PrintCommands(AppState& state, MainForm& mainForm, ViewCommands& views)
-    : state_(state), mainForm_(mainForm), views_(views) {}
+PrintCommands::PrintCommands(AppState& state, QWidget& mainWindow, Feedback& feedback,
+                             ViewCommands& views, ItemChooser chooseItem)
+    : state_(state), mainWindow_(mainWindow), feedback_(feedback), views_(views),
+      chooseItem_(std::move(chooseItem)) {}
 
 PrintCommands::~PrintCommands() = default;
 
 ConfigPrintingForm& PrintCommands::configPrintingForm() {
     if (!configPrintingForm_) {
         configPrintingForm_ =
-            std::make_unique<ConfigPrintingForm>(state_.settings, state_.texts, mainForm_);
+            std::make_unique<ConfigPrintingForm>(state_.settings, state_.texts, mainWindow_);
     }
     return *configPrintingForm_;
 }
 
 PrintCompForm& PrintCommands::printCompForm() {
     if (!printCompForm_)
-        printCompForm_ = std::make_unique<PrintCompForm>(state_.texts, mainForm_);
+        printCompForm_ = std::make_unique<PrintCompForm>(state_.texts, mainWindow_);
     return *printCompForm_;
 }
 
 PrintStartForm& PrintCommands::printStartForm() {
     if (!printStartForm_) {
-        printStartForm_ = std::make_unique<PrintStartForm>(state_.contest, state_.texts, mainForm_);
+        printStartForm_ =
+            std::make_unique<PrintStartForm>(state_.contest, state_.texts, mainWindow_);
     }
     return *printStartForm_;
 }
@@ -72,39 +63,37 @@ PrintStartForm& PrintCommands::printStartForm() {
 ScoreSheetConfirmForm& PrintCommands::scoreSheetConfirmForm() {
     if (!scoreSheetConfirmForm_) {
         scoreSheetConfirmForm_ =
-            std::make_unique<ScoreSheetConfirmForm>(state_.contest, state_.texts, mainForm_);
+            std::make_unique<ScoreSheetConfirmForm>(state_.contest, state_.texts, mainWindow_);
     }
     return *scoreSheetConfirmForm_;
 }
 
 PrintPreviewForm& PrintCommands::printPreviewForm() {
     if (!printPreviewForm_)
-        printPreviewForm_ = std::make_unique<PrintPreviewForm>(state_.texts, mainForm_);
+        printPreviewForm_ = std::make_unique<PrintPreviewForm>(state_.texts, mainWindow_);
     return *printPreviewForm_;
 }
 
 PrintSettings PrintCommands::printSettings() const {
     PrintSettings settings = PrintSettingsFrom(state_.settings);
-    settings.caption = mainForm_.windowTitle();
-    settings.progress = [&main = mainForm_](int percent) { main.showProgress(percent); };
+    settings.caption = mainWindow_.windowTitle();
+    settings.progress = [&feedback = feedback_](int percent) { feedback.showProgress(percent); };
     return settings;
 }
 
-// The printout counts the rounds chosen, from the stored round points read again; no copies
-// leave the results as they were.
+// The printout counts the rounds chosen, from the stored round points read again.
 void PrintCommands::PrintResults_Click() {
     PrintResForm& form = views_.printResForm();
     form.prepare(state_.texts.get(QStringLiteral("PRINT_RESULT_FORM_CAPTION")), true);
     form.exec();
-    const ResultsPrintOptions options{form.copies(), form.rounds(), form.dropLowest()};
-    if (options.copies <= 0)
+    const int copies = form.copies();
+    if (copies <= 0)
         return;
-    const Status read = ReadPreviousScores(state_.contest, state_.work, options.rounds);
-    if (!read)
-        mainForm_.showMessage(read.message);
+    const auto results = std::make_shared<const PreparedResults>(
+        views_.prepareResults({form.rounds(), form.dropLowest()}));
     const PrintSettings settings = printSettings();
-    send(QStringLiteral("Results"), [this, settings, options](PrintTarget& target) {
-        PrintResults(state_.contest, state_.texts, settings, options, target);
+    send(QStringLiteral("Results"), [this, settings, copies, results](PrintTarget& target) {
+        PrintResults(*results, state_.texts, settings, copies, target);
     });
 }
 
@@ -164,7 +153,7 @@ void PrintCommands::PrintScoresheets_Click() {
         return;
     const Contest& contest = state_.contest;
     if (ScoreSheetCount(contest, options.choice) == 0) {
-        mainForm_.showMessage(QStringLiteral("There are no score sheets to print: the "
+        feedback_.showMessage(QStringLiteral("There are no score sheets to print: the "
                                              "competition has no judges or no pilots."));
         return;
     }
@@ -173,10 +162,8 @@ void PrintCommands::PrintScoresheets_Click() {
                              : QStringLiteral("Score sheets");
     const bool oneJudge = options.choice == ScoreSheetChoice::OneJudgeAllPilots;
     if (oneJudge || options.choice == ScoreSheetChoice::AllJudgesOnePilot) {
-        SelectForm& select = mainForm_.selectForm();
-        select.setTag(oneJudge ? QStringLiteral("JUDGES") : QStringLiteral("PILOTS"));
-        select.exec();
-        const int index = select.listIndex();
+        const int index =
+            chooseItem_(oneJudge ? QStringLiteral("JUDGES") : QStringLiteral("PILOTS"));
         if (index < 0)
             return;
         if (oneJudge) {
@@ -193,11 +180,6 @@ void PrintCommands::PrintScoresheets_Click() {
     });
 }
 
-void PrintCommands::ConfigurePrinting_Click() {
-    if (configPrintingForm().exec() == QDialog::Accepted)
-        mainForm_.SaveConfigFile();
-}
-
 void PrintCommands::PrintScores(const RoundMarks& marks) {
     const int pilot = state_.work.EditPilotIndex;
     const int round = state_.work.CurrentRound;
@@ -210,33 +192,43 @@ void PrintCommands::PrintScores(const RoundMarks& marks) {
          });
 }
 
+void PrintCommands::PrintExplanation(const ResultExplanation& explanation) {
+    const PrintSettings settings = printSettings();
+    send(QStringLiteral("Explanation %1 - round %2")
+             .arg(explanation.pilotName)
+             .arg(explanation.round.round),
+         [this, settings, explanation](PrintTarget& target) {
+             veltra::PrintExplanation(explanation, state_.texts, settings, target);
+         });
+}
+
 void PrintCommands::send(const QString& reportName, const Report& report) {
     const Settings& chosen = state_.settings;
-    const bool toPdf = chosen.PrintDestination == PdfDestination;
+    const bool toPdf = chosen.PrintDestination == PrintDestinationPdf;
     if (toPdf && chosen.PdfFolder.isEmpty()) {
-        mainForm_.showMessage(QStringLiteral("No folder for the PDF files has been chosen. "
+        feedback_.showMessage(QStringLiteral("No folder for the PDF files has been chosen. "
                                              "Choose one under Configure, Printing."));
         return;
     }
     if (!toPdf && !SystemPrinterReady()) {
-        mainForm_.showMessage(QStringLiteral("No printer is set up on this computer. Under "
+        feedback_.showMessage(QStringLiteral("No printer is set up on this computer. Under "
                                              "Configure, Printing the reports can be written "
                                              "to PDF files instead."));
         return;
     }
     if (chosen.PrintPreview == 1) {
         Status drawn;
-        mainForm_.showProgress(0);
+        feedback_.showProgress(0);
         const bool confirmed = printPreviewForm().confirm(
             reportName, toPdf ? QStringLiteral("&Write PDF") : QStringLiteral("&Print"), report,
             drawn);
-        mainForm_.hideProgress();
+        feedback_.hideProgress();
         if (!drawn)
-            mainForm_.showMessage(drawn.message);
+            feedback_.showMessage(drawn.message);
         if (!confirmed)
             return;
     }
-    mainForm_.showProgress(0);
+    feedback_.showProgress(0);
     if (toPdf) {
         const QString path = PdfPath(chosen.PdfFolder, state_.contest.ContName, reportName);
         Status written;
@@ -245,8 +237,8 @@ void PrintCommands::send(const QString& reportName, const Report& report) {
             written = PrintToPdf(path, state_.contest.ContName + QStringLiteral(" - ") + reportName,
                                  report);
         }
-        mainForm_.hideProgress();
-        mainForm_.showMessage(written ? QStringLiteral("The report was written to the file\n%1")
+        feedback_.hideProgress();
+        feedback_.showMessage(written ? QStringLiteral("The report was written to the file\n%1")
                                             .arg(QDir::toNativeSeparators(path))
                                       : written.message);
         return;
@@ -258,9 +250,9 @@ void PrintCommands::send(const QString& reportName, const Report& report) {
         printer.setDocName(reportName);
         printed = PrintToPrinter(printer, report);
     }
-    mainForm_.hideProgress();
+    feedback_.hideProgress();
     if (!printed)
-        mainForm_.showMessage(printed.message);
+        feedback_.showMessage(printed.message);
 }
 
 } // namespace veltra

@@ -1,35 +1,42 @@
 #pragma once
 
 #include "core/appstate.h"
-#include "reports/printoutput.h"
+#include "reports/printtarget.h"
 #include "reports/reportframe.h"
+#include "scoring/explanation.h"
 #include "scoring/marks.h"
+#include "ui/feedback.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 namespace veltra {
 
 class ConfigPrintingForm;
-class MainForm;
 class PrintCompForm;
 class PrintPreviewForm;
 class PrintStartForm;
 class ScoreSheetConfirmForm;
 class ViewCommands;
 
-// The main window's print commands and Configure > Printing, and the score entry window's
-// automatic round sheet. Each report asks for its options, then goes where the printing
-// settings send it: to the system printer, each copy and sheet a print job of its own, or into
-// one PDF file in the chosen folder, with a preview first when the user wants one. The main
-// window's progress bar shows while a report is drawn. The dialogs are made on first use and
-// afterwards only hidden.
+// The main window's print commands, the score entry window's automatic round sheet and the
+// printed explanation of a result. Each report asks for its options, then goes where the
+// printing settings send it: to the system printer, each copy and sheet a print job of its own,
+// or into one PDF file in the chosen folder, with a preview first when the user wants one. The
+// main window's progress bar shows while a report is drawn. The dialogs are made on first use
+// and afterwards only hidden.
 class PrintCommands final : public QObject {
     Q_OBJECT
 
   public:
+    // Shows the item selection dialog with the tag "JUDGES" or "PILOTS"; the index chosen, or
+    // -1 when none was.
+    using ItemChooser = std::function<int(const QString& tag)>;
+
     // The results printout asks its options in the results options dialog of `views`.
-    PrintCommands(AppState& state, MainForm& mainForm, ViewCommands& views);
+    PrintCommands(AppState& state, QWidget& mainWindow, Feedback& feedback, ViewCommands& views,
+                  ItemChooser chooseItem);
     ~PrintCommands() override;
 
     void PrintResults_Click();
@@ -37,9 +44,9 @@ class PrintCommands final : public QObject {
     void PrintJudges_Click();
     void PrintStartList_Click();
     void PrintScoresheets_Click();
-    void ConfigurePrinting_Click();
     // The sheet of the pilot and round the score entry window shows, with these marks.
     void PrintScores(const RoundMarks& marks);
+    void PrintExplanation(const ResultExplanation& explanation);
 
     ConfigPrintingForm& configPrintingForm();
     // File > Export > PilotList: the pilot list dialog without its copies, then the export.
@@ -57,8 +64,10 @@ class PrintCommands final : public QObject {
     void send(const QString& reportName, const Report& report);
 
     AppState& state_;
-    MainForm& mainForm_;
+    QWidget& mainWindow_;
+    Feedback& feedback_;
     ViewCommands& views_;
+    ItemChooser chooseItem_;
     std::unique_ptr<ConfigPrintingForm> configPrintingForm_;
     std::unique_ptr<PrintCompForm> printCompForm_;
     std::unique_ptr<PrintStartForm> printStartForm_;

@@ -61,6 +61,8 @@ ScoresForm::ScoresForm(AppState& state, QWidget* parent)
             &ScoresForm::ScoresBonus_Changed);
     connect(ui_->ScoresNext, &QPushButton::clicked, this, &ScoresForm::ScoresNext_Click);
     connect(ui_->ScoresOK, &QPushButton::clicked, this, &ScoresForm::ScoresOK_Click);
+    connect(ui_->ScoresExplain, &QPushButton::clicked, this, &ScoresForm::ScoresExplain_Click);
+    ui_->ScoresExplain->setEnabled(false);
     ApplyLanguageCaptions(*this, state_.texts);
 }
 
@@ -69,6 +71,11 @@ ScoresForm::~ScoresForm() = default;
 void ScoresForm::setRoundPrinter(RoundPrinter printer) {
     printer_ = std::move(printer);
     ui_->AutoPrint->setEnabled(static_cast<bool>(printer_));
+}
+
+void ScoresForm::setExplainer(Explainer explainer) {
+    explainer_ = std::move(explainer);
+    ui_->ScoresExplain->setEnabled(static_cast<bool>(explainer_));
 }
 
 int ScoresForm::maneuverRows() const {
@@ -336,6 +343,12 @@ void ScoresForm::ScoresNext_Click() {
 void ScoresForm::ScoresOK_Click() {
     if (SaveScores())
         hide();
+}
+
+void ScoresForm::ScoresExplain_Click() {
+    if (explainer_ && SaveScores())
+        explainer_(state_.work.EditPilotIndex, state_.work.CurrentRound);
+    ui_->ResultGrid->setFocus();
 }
 
 void ScoresForm::reject() {

@@ -29,6 +29,11 @@ class ScoresForm final : public QDialog {
     using RoundPrinter = std::function<void(const RoundMarks&)>;
     void setRoundPrinter(RoundPrinter printer);
 
+    // Explains the result of the shown pilot with the shown round in detail, once the marks
+    // shown are stored.
+    using Explainer = std::function<void(int pilot, int round)>;
+    void setExplainer(Explainer explainer);
+
     const RoundMarks& marks() const { return marks_; }
 
   protected:
@@ -54,6 +59,7 @@ class ScoresForm final : public QDialog {
     void ScoresBonus_Changed(int bonus);
     void ScoresNext_Click();
     void ScoresOK_Click();
+    void ScoresExplain_Click();
     void typeMark(int mark);
     void setCell(int row, int column, const QString& text);
 
@@ -66,6 +72,7 @@ class ScoresForm final : public QDialog {
     std::unique_ptr<Ui::ScoresForm> ui_;
     RoundMarks marks_;
     RoundPrinter printer_;
+    Explainer explainer_;
     bool loading_ = false;
 };
 

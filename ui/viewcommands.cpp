@@ -3,15 +3,11 @@
 #include "reports/exports.h"
 #include "reports/textviews.h"
 #include "scoring/judgeanalysis.h"
-#include "scoring/results.h"
 #include "scoring/startorder.h"
+#include "ui/formsupport.h"
 #include "ui/printresform.h"
 #include "ui/startorderdraw.h"
 #include "ui/viewform.h"
-
-#include <QApplication>
-#include <QMessageBox>
-#include <QProgressBar>
 
 namespace veltra {
 namespace {
@@ -20,19 +16,10 @@ QString mainCaption() {
     return QString::fromLatin1(MainCaption);
 }
 
-// The hourglass while a long listing reads its files.
-class BusyCursor {
-  public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 } // namespace
 
-ViewCommands::ViewCommands(AppState& state, QWidget& mainWindow)
-    : state_(state), mainWindow_(mainWindow) {}
+ViewCommands::ViewCommands(AppState& state, QWidget& mainWindow, Feedback& feedback)
+    : state_(state), mainWindow_(mainWindow), feedback_(feedback) {}
 
 ViewCommands::~ViewCommands() = default;
 
@@ -43,12 +30,29 @@ PrintResForm& ViewCommands::printResForm() {
 }
 
 ViewForm& ViewCommands::viewForm() {
-    if (!viewForm_)
+    if (!viewForm_) {
         viewForm_ = std::make_unique<ViewForm>(state_, &mainWindow_);
+        connect(viewForm_.get(), &ViewForm::explainRequested, this,
+                &ViewCommands::explainShownResults);
+    }
     return *viewForm_;
 }
 
-std::optional<ViewCommands::ResultOptions> ViewCommands::askResultOptions(const char* captionKey) {
+ExplainForm& ViewCommands::explainForm() {
+    if (!explainForm_) {
+        explainForm_ = std::make_unique<ExplainForm>(state_, feedback_, &mainWindow_);
+        explainForm_->setPrinter(explanationPrinter_);
+    }
+    return *explainForm_;
+}
+
+void ViewCommands::setExplanationPrinter(ExplainForm::Printer printer) {
+    explanationPrinter_ = std::move(printer);
+    if (explainForm_)
+        explainForm_->setPrinter(explanationPrinter_);
+}
+
+std::optional<ResultOptions> ViewCommands::askResultOptions(const char* captionKey) {
     PrintResForm& form = printResForm();
     form.prepare(state_.texts.get(QString::fromLatin1(captionKey)), false);
     form.exec();
@@ -57,35 +61,35 @@ std::optional<ViewCommands::ResultOptions> ViewCommands::askResultOptions(const 
     return ResultOptions{form.rounds(), form.dropLowest()};
 }
 
-void ViewCommands::calculate(const ResultOptions& options) {
-    const Status read =
-        ReadAndCalculateResults(state_.contest, state_.work, options.rounds, options.dropLowest);
-    if (!read)
-        showMessage(read.message);
-}
-
-QProgressBar* ViewCommands::progressBar() const {
-    return mainWindow_.findChild<QProgressBar*>(QStringLiteral("PROGRESS"));
-}
-
-void ViewCommands::setProgress(int percent) const {
-    if (QProgressBar* bar = progressBar())
-        bar->setValue(percent);
-}
-
-void ViewCommands::showMessage(const QString& text) {
-    QMessageBox::warning(&mainWindow_, QString::fromLatin1(ProgramName), text);
+PreparedResults ViewCommands::prepareResults(const ResultOptions& options) {
+    PreparedResults results = PrepareResults(state_.contest, state_.work, options);
+    if (!results.read)
+        feedback_.showMessage(results.read.message);
+    return results;
 }
 
 void ViewCommands::ViewResults_Click() {
     const std::optional<ResultOptions> options = askResultOptions("VIEW_RESULT_CONFIRM_CAPTION");
     if (!options)
         return;
-    calculate(*options);
-    const QString text =
-        ResultsViewText(state_.contest, state_.texts, mainCaption(), options->rounds,
-                        [this](int percent) { setProgress(percent); });
+    shownResults_ = std::make_shared<const PreparedResults>(prepareResults(*options));
+    const QString text = ResultsViewText(*shownResults_, state_.texts, mainCaption(),
+                                         [this](int percent) { feedback_.showProgress(percent); });
+    feedback_.hideProgress();
     viewForm().showResults(text);
+}
+
+void ViewCommands::explainShownResults() {
+    if (shownResults_ && !shownResults_->pilotsByPlace.empty())
+        explainForm().explain(shownResults_, shownResults_->pilotsByPlace.front(), 1);
+}
+
+void ViewCommands::explainRound(int pilot, int round) {
+    if (pilot < 0 || pilot >= state_.contest.PilotCount)
+        return;
+    const ResultOptions options{round, round > 1 && printResForm().dropLowest()};
+    explainForm().explain(std::make_shared<const PreparedResults>(prepareResults(options)), pilot,
+                          round);
 }
 
 void ViewCommands::ViewStartlist_Click() {
@@ -110,32 +114,24 @@ void ViewCommands::FileExportResults_Click() {
     const std::optional<ResultOptions> options = askResultOptions("EXPORT_RESULT_FORM_CAPTION");
     if (!options)
         return;
-    QProgressBar* bar = progressBar();
-    if (bar)
-        bar->show();
-    calculate(*options);
-    const Status written =
-        ExportResults(state_.contest, state_.work, state_.texts, mainCaption(), options->rounds,
-                      [this](int percent) { setProgress(percent); });
-    if (bar)
-        bar->hide();
+    feedback_.showProgress(0);
+    const PreparedResults results = prepareResults(*options);
+    const Status written = ExportResults(results, state_.work, state_.texts, mainCaption(),
+                                         [this](int percent) { feedback_.showProgress(percent); });
+    feedback_.hideProgress();
     if (!written)
-        showMessage(written.message);
+        feedback_.showMessage(written.message);
 }
 
 void ViewCommands::exportPilotList() {
-    QProgressBar* bar = progressBar();
-    if (bar) {
-        bar->show();
-        bar->setValue(1);
-    }
-    const Status written = ExportPilotList(state_.contest, state_.work, state_.texts, mainCaption(),
-                                           state_.settings.FrequencyDisplayMode,
-                                           [this](int percent) { setProgress(percent); });
-    if (bar)
-        bar->hide();
+    feedback_.showProgress(1);
+    const Status written =
+        ExportPilotList(state_.contest, state_.work, state_.texts, mainCaption(),
+                        state_.settings.FrequencyDisplayMode,
+                        [this](int percent) { feedback_.showProgress(percent); });
+    feedback_.hideProgress();
     if (!written)
-        showMessage(written.message);
+        feedback_.showMessage(written.message);
 }
 
 } // namespace veltra

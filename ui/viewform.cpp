@@ -4,8 +4,6 @@
 #include "ui/formsupport.h"
 #include "ui_viewform.h"
 
-#include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -15,17 +13,11 @@ ViewForm::ViewForm(AppState& state, QWidget* mainWindow)
     : QDialog(mainWindow), state_(state), ui_(std::make_unique<Ui::ViewForm>()) {
     ui_->setupUi(this);
     setModal(false);
-    // Courier New where it exists, otherwise the system's fixed-pitch font, so columns line up.
-    QFont font = ui_->ViewArea->font();
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch())
-        font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
-    ui_->ViewArea->setFont(font);
-    ui_->ViewArea->setTabStopDistance(QFontMetricsF(font).horizontalAdvance(u' ') * 8);
+    UseFixedPitchFont(*ui_->ViewArea);
     connect(ui_->Variable, qOverload<int>(&QSpinBox::valueChanged), this,
             &ViewForm::Variable_Change);
     connect(ui_->Return, &QPushButton::clicked, this, &ViewForm::Return_Click);
+    connect(ui_->ViewExplain, &QPushButton::clicked, this, &ViewForm::explainRequested);
     ApplyLanguageCaptions(*this, state_.texts);
 }
 
@@ -62,6 +54,7 @@ void ViewForm::showAnalysis(const QString& text) {
 
 void ViewForm::present(Mode mode, bool roundChoice) {
     mode_ = mode;
+    ui_->ViewExplain->setVisible(mode == Mode::Results);
     ui_->Variable->setVisible(roundChoice);
     ui_->VariableText->setVisible(roundChoice);
     ui_->VariableLabel->setVisible(roundChoice);
@@ -98,8 +91,11 @@ void ViewForm::layOut() {
     const int row = ui_->ViewArea->geometry().bottom() + 1 + buttonHeight / 2;
     int x = ui_->ViewArea->x();
     for (QWidget* control :
-         {static_cast<QWidget*>(ui_->Return), static_cast<QWidget*>(ui_->VariableLabel),
-          static_cast<QWidget*>(ui_->VariableText), static_cast<QWidget*>(ui_->Variable)}) {
+         {static_cast<QWidget*>(ui_->Return), static_cast<QWidget*>(ui_->ViewExplain),
+          static_cast<QWidget*>(ui_->VariableLabel), static_cast<QWidget*>(ui_->VariableText),
+          static_cast<QWidget*>(ui_->Variable)}) {
+        if (control->isHidden())
+            continue;
         control->move(x, row + (buttonHeight - control->height()) / 2);
         x += control->width() + buttonHeight / 2;
     }

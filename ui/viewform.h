@@ -13,7 +13,8 @@ namespace veltra {
 
 // The on-screen viewer of the program's fixed-pitch texts: the result list, the start list of
 // a chosen round and the judge analysis. It does not block the main window; Return only hides
-// it. Each show takes 99 % of the main window's size, centred over it.
+// it. Each show takes 99 % of the main window's size, centred over it. Beside the result list,
+// Explain asks for the explanation of a result.
 class ViewForm final : public QDialog {
     Q_OBJECT
 
@@ -31,6 +32,9 @@ class ViewForm final : public QDialog {
     Mode mode() const { return mode_; }
     // "RESULTS", "STARTLIST" or "ANALYSIS".
     QString tag() const;
+
+  signals:
+    void explainRequested();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

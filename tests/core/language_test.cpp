@@ -59,8 +59,9 @@ TEST(Language, ShippedFilesGiveEveryKeyARealTextAndEnglishMatchesTheBuiltInTexts
                   key.group == LanguageGroup::Heading || key.group == LanguageGroup::Message)
             << key.key;
     }
-    // The 180 keys of the language file and the program's own messages after them.
-    EXPECT_EQ(names.size(), 193);
+    // The 180 keys of the language file and the program's own texts after them, each once.
+    EXPECT_EQ(names.size(), qsizetype(LanguageKeys().size()));
+    EXPECT_GT(names.size(), 180);
 
     const Texts builtIn;
     for (const char* name : {"English.lng", "Norsk.lng"}) {

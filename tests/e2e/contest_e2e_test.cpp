@@ -242,10 +242,26 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
                       {3, 0, -2, 0});
             typeRound(scores, 2, {"888888888", "666777666", "999999999", "555555555"},
                       {0, -5, 1, 0});
+            // The first pilot's round 2 explained, printed and written beside the competition.
+            whenModal([](QWidget& explain) {
+                const QString text = control<QPlainTextEdit>(explain, "ExplainArea").toPlainText();
+                EXPECT_TRUE(text.contains(QStringLiteral("Round : 2"))) << text.toStdString();
+                QString shown;
+                answerMessage(&shown);
+                click(explain, "ExplainPrint");
+                EXPECT_TRUE(shown.contains(QStringLiteral(".pdf"))) << shown.toStdString();
+                answerMessage(&shown);
+                click(explain, "ExplainExport");
+                EXPECT_TRUE(shown.contains(QStringLiteral(" R02.txt"))) << shown.toStdString();
+                click(explain, "ExplainReturn");
+            });
+            click(scores, "ScoresExplain");
             click(scores, "ScoresOK");
         });
         chooseMenu(*main, Qt::Key_E, {Qt::Key_S});
         EXPECT_TRUE(QFile::exists(ResultsFilePath(state.contest, state.work)));
+        EXPECT_EQ(QDir(cups.path()).entryList({QStringLiteral("* Explanation * R02.txt")}).size(),
+                  1);
 
         results = resultsText(*main, 2);
         ASSERT_FALSE(results.isEmpty());
@@ -272,7 +288,7 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
         });
         chooseMenu(*main, Qt::Key_P, {Qt::Key_R});
         EXPECT_TRUE(written.contains(QStringLiteral("Results"))) << written.toStdString();
-        EXPECT_EQ(QDir(pdfs).entryList(QDir::Files).size(), 2);
+        EXPECT_EQ(QDir(pdfs).entryList(QDir::Files).size(), 3);
         for (const QString& pdf : QDir(pdfs).entryList(QDir::Files))
             EXPECT_TRUE(readBytes(pdfs + u'/' + pdf).startsWith("%PDF")) << pdf.toStdString();
         whenModal([](QWidget& confirm) { click(confirm, "ConfirmOK"); });

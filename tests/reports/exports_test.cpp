@@ -21,10 +21,9 @@ using Exports = ContestFolder;
 } // namespace
 
 TEST_F(Exports, ResultsFileHoldsTabSeparatedPaddedColumnsByteForByte) {
-    contest = resultsContest();
-    CalculateResults(contest, 3, true);
+    const PreparedResults results = PrepareResults(resultsContest(), Workspace(), {3, true});
     std::vector<int> progress;
-    ASSERT_TRUE(ExportResults(contest, work, Texts(), kCaption, 3,
+    ASSERT_TRUE(ExportResults(results, work, Texts(), kCaption,
                               [&](int value) { progress.push_back(value); }));
 
     EXPECT_EQ(readBytes(dir.path() + QString::fromUtf8("/Vårcupen 2026 results.txt")),
@@ -35,8 +34,8 @@ TEST_F(Exports, ResultsFileHoldsTabSeparatedPaddedColumnsByteForByte) {
 TEST_F(Exports, ResultsWithoutTeamsEndAfterTheLastPilot) {
     contest = resultsContest();
     contest.TeamCount = 0;
-    CalculateResults(contest, 2, false);
-    const QString text = ResultsExportText(contest, Texts(), kCaption, 2);
+    const QString text =
+        ResultsExportText(PrepareResults(contest, Workspace(), {2, false}), Texts(), kCaption);
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines.size(), 4 + 1 + 5 + 1);
     EXPECT_TRUE(lines.at(9).startsWith(QStringLiteral(" 5\t  3\tNavn")));
@@ -74,12 +73,12 @@ TEST_F(Exports, PilotListFileListsEveryPilotInStartOrderByteForByte) {
 
 TEST_F(Exports, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     contest = resultsContest();
-    CalculateResults(contest, 3, false);
     const Texts texts;
 
     // Something that cannot be replaced holds the export's name.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromUtf8("Vårcupen 2026 results.txt")));
-    const Status blocked = ExportResults(contest, work, texts, kCaption, 3);
+    const Status blocked =
+        ExportResults(PrepareResults(contest, Workspace(), {3, false}), work, texts, kCaption);
     EXPECT_FALSE(blocked);
     EXPECT_TRUE(blocked.message.contains(QString::fromUtf8("Vårcupen 2026 results.txt")));
 

@@ -25,31 +25,28 @@ Contest ScoredContest() {
 // dropping, nothing struck; 40 pilots, whose teams need a page of their own; 45 pilots in ten
 // rounds: rows 1-40 with rounds 1-7, then with rounds 8-10 and the totals, then rows 41-45.
 TEST(ResultsGraphic, PilotTableWithStruckDroppedRoundsThenTeamsOnFurtherPages) {
-    Contest contest = ScoredContest();
+    const auto print = [](const Contest& contest, ResultOptions options, RecordingTarget& target) {
+        PrintResults(PrepareResults(contest, Workspace(), options), ReportTexts(), PrintSettings(),
+                     1, target);
+    };
     RecordingTarget target;
-    PrintResults(contest, ReportTexts(), PrintSettings(), {1, 3, true}, target);
-    EXPECT_DOUBLE_EQ(contest.Pilots[2].Total, 1000.0); // the results stay in the contest
-    contest = ScoredContest();
-    PrintResults(contest, ReportTexts(), PrintSettings(), {1, 3, false}, target);
-    contest.Pilots[0].Total = -5;
-    PrintResults(contest, ReportTexts(), PrintSettings(), {-1, 3, false}, target); // cancelled
-    EXPECT_EQ(contest.Pilots[0].Total, -5);
-    contest = ScoredContest();
-    contest.PilotCount = 40;
-    PrintResults(contest, ReportTexts(), PrintSettings(), {1, 3, false}, target);
-    contest = SampleContest(45, 0, 0, 10);
-    PrintResults(contest, ReportTexts(), PrintSettings(), {1, 10, false}, target);
+    print(ScoredContest(), {3, true}, target);
+    print(ScoredContest(), {3, false}, target);
+    Contest forty = ScoredContest();
+    forty.PilotCount = 40;
+    print(forty, {3, false}, target);
+    print(SampleContest(45, 0, 0, 10), {10, false}, target);
     EXPECT_EQ(target.documents.size(), 4u);
     ExpectLayout(target, "results.layout");
 }
 
 TEST(ResultsText, PilotsAndTeams) {
-    Contest contest = ScoredContest();
     PrintSettings settings = TextPrinter();
     std::vector<int> progress;
     settings.progress = [&](int value) { progress.push_back(value); };
     RecordingTarget target;
-    PrintResults(contest, ReportTexts(), settings, {1, 3, true}, target);
+    PrintResults(PrepareResults(ScoredContest(), Workspace(), {3, true}), ReportTexts(), settings,
+                 1, target);
     EXPECT_EQ(PrintedText(target.documents.at(0)), readBytes(testData("print_results.txt")));
     EXPECT_EQ(progress, std::vector<int>({0, 33, 66, 100}));
 }

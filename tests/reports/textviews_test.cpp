@@ -1,7 +1,9 @@
 #include "reports/textviews.h"
 
 #include "core/ansitext.h"
+#include "reports/explanation.h"
 #include "reports/fixture.h"
+#include "reports/reportstestsupport.h"
 #include "scoring/results.h"
 #include "support/testsupport.h"
 
@@ -24,11 +26,10 @@ QStringList linesOf(const QString& text) {
 } // namespace
 
 TEST(ResultsView, ListsPilotsByPlaceThenTeamsByteForByte) {
-    Contest contest = resultsContest();
-    CalculateResults(contest, 3, false);
+    const PreparedResults results = PrepareResults(resultsContest(), Workspace(), {3, false});
     std::vector<int> progress;
-    const QString text = ResultsViewText(contest, Texts(), kCaption, 3,
-                                         [&](int value) { progress.push_back(value); });
+    const QString text =
+        ResultsViewText(results, Texts(), kCaption, [&](int value) { progress.push_back(value); });
 
     EXPECT_EQ(toAnsi(text), readBytes(testData("results_view.txt")));
     EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75, 100}));
@@ -41,10 +42,9 @@ TEST(ResultsView, EndsAfterThePilotsWithoutTeamsAndCountsASinglePilotAsDone) {
     Contest contest = resultsContest();
     contest.TeamCount = 0;
     contest.PilotCount = 1;
-    CalculateResults(contest, 1, false);
     std::vector<int> progress;
-    const QString text = ResultsViewText(contest, Texts(), kCaption, 1,
-                                         [&](int value) { progress.push_back(value); });
+    const QString text = ResultsViewText(PrepareResults(contest, Workspace(), {1, false}), Texts(),
+                                         kCaption, [&](int value) { progress.push_back(value); });
     const QStringList lines = linesOf(text);
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines.at(4),
@@ -66,11 +66,10 @@ TEST(ResultsView, TitleIsTheResultsMenuCaptionOfTheLanguageInUse) {
     texts.set(QStringLiteral("MENU_VIEW_RESULTS"), QStringLiteral("R&&D &"));
     EXPECT_EQ(ResultsTitle(texts), QStringLiteral("R&D "));
 
-    Contest contest = resultsContest();
-    CalculateResults(contest, 3, false);
     texts.set(QStringLiteral("MENU_VIEW_RESULTS"), QStringLiteral("&Resultater"));
-    EXPECT_TRUE(ResultsViewText(contest, texts, kCaption, 3)
-                    .startsWith(QStringLiteral("===== Resultater =====               Veltra")));
+    EXPECT_TRUE(
+        ResultsViewText(PrepareResults(resultsContest(), Workspace(), {3, false}), texts, kCaption)
+            .startsWith(QStringLiteral("===== Resultater =====               Veltra")));
 }
 
 TEST(StartListView, RotatesTheStartOrderToTheRoundsFirstPilotByteForByte) {
@@ -103,4 +102,108 @@ TEST(StartListView, WithoutRoundsOrWithFewerPilotsThanRoundsEveryRoundStartsFirs
             EXPECT_TRUE(lines.at(5).startsWith(QString::fromUtf8(" 1   1 Bjørn Åsøy"))) << round;
         }
     }
+}
+
+namespace {
+
+ManeuverWorking maneuver(const char* name, int k, std::initializer_list<int> marks, int highest,
+                         int lowest, int counted) {
+    ManeuverWorking row;
+    row.name = QString::fromUtf8(name);
+    row.k = k;
+    row.marks.fill(ManeuverWorking::NoMark);
+    std::copy(marks.begin(), marks.end(), row.marks.begin());
+    row.given = static_cast<int>(marks.size());
+    row.droppedHighest = highest;
+    row.droppedLowest = lowest;
+    row.counted = counted;
+    row.rowSum = counted * k;
+    return row;
+}
+
+// Kåre's round 2 of three counted, the weakest dropped: 8 7 9 8 8 on a loop of K 3 (the 9 and
+// the 7 dropped), 6 5 4 on a roll, bonus 2 and K-factor 1.10, against Bo's best of 100.4.
+ResultExplanation kaaresRound() {
+    ResultExplanation e;
+    e.contestName = QStringLiteral("Cup");
+    e.location = QString::fromUtf8("Ørland");
+    e.date = QStringLiteral("12.05.2026");
+    e.startNo = 7;
+    e.pilotName = QString::fromUtf8("Kåre Ås");
+    e.options = {3, true};
+    RoundWorking& r = e.round;
+    r.round = 2;
+    r.stored = true;
+    r.judges = 5;
+    r.maneuvers = {
+        maneuver("Loop", 3, {8, 7, 9, 8, 8}, 2, 1, 24),
+        maneuver("Rull", 1, {6, 5, 4}, ManeuverWorking::NoJudge, ManeuverWorking::NoJudge, 15)};
+    r.rowSums = 87;
+    r.bonus = 2;
+    r.rawSum = 89;
+    r.kFactor = 1.1;
+    r.fromMarks = r.points = 97.9;
+    r.counted = true;
+    r.best = {100.0, 1};
+    r.bestPilotName = QStringLiteral("Bo");
+    r.bestPilotPoints = 100.4;
+    r.normalised = 979.0;
+    e.rounds = {{500.0, {510.0, 0}, 980.4}, {97.9, {100.0, 1}, 979.0}, {300.0, {300.0, 1}, 1000.0}};
+    e.sumOfRounds = 2959.4;
+    e.droppedRound = 1;
+    e.lowestPoints = 979.0;
+    e.total = 1980.4;
+    e.placed = 2;
+    e.pilotCount = 5;
+    e.bestTotal = 2000.0;
+    e.normTotal = 990.2;
+    e.teams = {{QStringLiteral("Lag"),
+                {{e.pilotName, true, 1980.4}, {QStringLiteral("Nobody"), false, 0.0}},
+                1980.4,
+                1,
+                2}};
+    return e;
+}
+
+} // namespace
+
+TEST(ExplanationText, ShowsTheMarksTheRoundPointsTheNormalisationTheTotalAndTheTeams) {
+    ResultExplanation e = kaaresRound();
+    const QStringList lines = linesOf(ExplanationText(e, Texts(), kCaption));
+    const auto has = [&](const QString& line) {
+        EXPECT_TRUE(lines.contains(line)) << line.toStdString();
+    };
+    has(QString::fromUtf8("Pilot : 7 Kåre Ås"));
+    has(QStringLiteral("Rounds counted: 1 to 3.  The weakest round of each pilot is dropped."));
+    has(QStringLiteral(" # Maneuver                   K   1   2   3   4   5     Sum   x K"));
+    has(QStringLiteral(" 1 Loop                       3   8  [7] (9)  8   8      24    72"));
+    has(QStringLiteral(" 2 Rull                       1   6   5   4   -   -  *   15    15"));
+    has(QStringLiteral("* fewer than 4 marks: none dropped"));
+    has(QStringLiteral("Bonus                                           +2"));
+    has(QStringLiteral("x Pilot K-factor                              1.10"));
+    has(QStringLiteral("= Points from the marks                      97.90"));
+    has(QStringLiteral("Best of the round                           100.40  Bo"));
+    has(QStringLiteral("Normalised: 97.90 / 100 x 1000               979.0"));
+    has(QStringLiteral("  2          97.90     100     979.0  <"));
+    has(QStringLiteral("Round 2 dropped: the lowest below 1000      -979.0"));
+    has(QStringLiteral("= Total                                     1980.4"));
+    has(QStringLiteral("Place 2 of 5: 1 + 1 with a higher total."));
+    has(QStringLiteral("Normalised total: 1980.4 x 1000 / 2000.0     990.2"));
+    has(QStringLiteral("   Nobody (no pilot of this name)              0.0"));
+    EXPECT_FALSE(lines.filter(QStringLiteral("!!")).size());
+
+    // Points the marks do not give are flagged; printed, the text is the same lines.
+    e.round.points = 98.0;
+    e.round.agrees = false;
+    const QString flagged = ExplanationText(e, Texts(), kCaption);
+    EXPECT_EQ(linesOf(flagged).filter(QStringLiteral("!! The marks give other points")).size(), 1);
+    for (const QString& line : linesOf(flagged))
+        EXPECT_LE(line.size(), 78) << line.toStdString(); // a printed page keeps its size
+    RecordingTarget target;
+    PrintSettings settings;
+    settings.caption = kCaption;
+    PrintExplanation(e, Texts(), settings, target);
+    ASSERT_EQ(target.documents.size(), 1u);
+    EXPECT_EQ(target.documents[0].setup.variant, PrintVariant::Text);
+    EXPECT_EQ(PrintedText(target.documents[0]), toAnsi(flagged));
 }

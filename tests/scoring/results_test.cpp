@@ -1,5 +1,5 @@
 #include "scoring/results.h"
-#include "support/testsupport.h"
+#include "support/contestfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -115,4 +115,32 @@ TEST(CalculateResults, FullCapacityPointsDoNotOverflow) {
     EXPECT_DOUBLE_EQ(contest.Pilots[0].RoundPoints[10], 1000.0);
     EXPECT_DOUBLE_EQ(contest.Pilots[0].Total, 11000.0);
     EXPECT_EQ(contest.Pilots[100].Placed, 101);
+}
+
+using PreparingResults = ContestFolder;
+
+// The stored points of the rounds asked for, read into a copy and ranked; the competition
+// itself keeps the points it holds.
+TEST_F(PreparingResults, ReadsTheStoredPointsIntoACopyAndListsThemByPlace) {
+    contest.ContName = QStringLiteral("Cup");
+    addPilot(contest, "A", 1).RoundScore = {1.0, 1.0};
+    addPilot(contest, "B", 2);
+    ASSERT_TRUE(writeBytes(path("Cup.RES"), "001, A, 0100.00, 0300.00, \r\n"
+                                            "002, B, 0200.00, 0100.00, \r\n"));
+    const PreparedResults one = PrepareResults(contest, work, {1, false});
+    EXPECT_TRUE(one.read);
+    EXPECT_EQ(one.pilotsByPlace, (std::vector<int>{1, 0}));
+    EXPECT_EQ(one.best[0].pilot, 1);
+    EXPECT_EQ(one.contest.Pilots[0].RoundScore[1], 1.0);
+    EXPECT_EQ(contest.Pilots[0].RoundScore[0], 1.0);
+    const PreparedResults two = PrepareResults(contest, work, {2, false});
+    EXPECT_EQ(two.pilotsByPlace, (std::vector<int>{0, 1}));
+    EXPECT_DOUBLE_EQ(two.contest.Pilots[0].Total, 1500.0);
+
+    // A competition without a file has nothing stored; a damaged file is told.
+    work.ContestFile.clear();
+    EXPECT_EQ(PrepareResults(contest, work, {1, false}).contest.Pilots[0].RoundPoints[0], 1000.0);
+    work.ContestFile = QStringLiteral("cup.cnt");
+    ASSERT_TRUE(writeBytes(path("Cup.RES"), "001, A, 01x0.00, \r\n"));
+    EXPECT_FALSE(PrepareResults(contest, work, {1, false}).read);
 }

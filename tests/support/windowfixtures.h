@@ -8,10 +8,28 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 inline QString shippedFile(const char* name) {
     return QStringLiteral(VELTRA_SOURCE_DIR "/resources/program/") + QString::fromLatin1(name);
 }
+
+// What the windows told the main window, for a test to read.
+class RecordedFeedback final : public veltra::Feedback {
+  public:
+    void showMessage(const QString& text) override { messages << text; }
+    void showFooter(const QString& text) override { footer = text; }
+    void showProgress(int percent) override {
+        progress.push_back(percent);
+        progressShown = true;
+    }
+    void hideProgress() override { progressShown = false; }
+
+    QStringList messages;
+    QString footer;
+    std::vector<int> progress;
+    bool progressShown = false;
+};
 
 // The main window started on a program folder of its own that holds the shipped language files.
 class MainWindowTest : public ::testing::Test {

@@ -7,6 +7,7 @@
 #include "ui/configremotedisplayform.h"
 #include "ui/defineteamsform.h"
 #include "ui/editschedform.h"
+#include "ui/explainform.h"
 #include "ui/fileselectform.h"
 #include "ui/formsupport.h"
 #include "ui/judgeform.h"
@@ -231,6 +232,7 @@ TEST_F(Main, EveryCaptionKeyHasOneControlInItsWindowThatShowsTheLanguageFilesTex
     made.push_back(std::make_unique<PrintCompForm>(s.texts, *form));
     made.push_back(std::make_unique<PrintStartForm>(s.contest, s.texts, *form));
     made.push_back(std::make_unique<ScoreSheetConfirmForm>(s.contest, s.texts, *form));
+    made.push_back(std::make_unique<ExplainForm>(s, *form));
     QList<QWidget*> windows = {form.get(), &form->fileSelectForm(), &form->selectForm()};
     for (const auto& window : made)
         windows << window.get();

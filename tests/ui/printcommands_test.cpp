@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -99,28 +100,39 @@ TEST_F(Printing, PilotAndJudgeListsBecomePdfFilesWithOnePagePerCopy) {
     EXPECT_EQ(pages("Judge list"), 1);
 }
 
+// The second round's points in the results file are damaged: only a reading of two rounds
+// meets them, and says so before the printout is written.
 TEST_F(Printing, ResultsCountTheChosenRoundsOfTheStoredPointsReadAgain) {
     ASSERT_TRUE(writeBytes(home.filePath(QString::fromUtf8("Vårcupen.RES")),
-                           "001, Pilot 1, 0500.00, 0900.00, \r\n"
+                           "001, Pilot 1, 0500.00, 09x0.00, \r\n"
                            "002, Pilot 2, 0800.00, 0100.00, \r\n"));
-    QString shown;
     for (const int rounds : {2, 1}) {
+        QString damaged;
+        QString shown;
         whenModal([&, rounds](QWidget& dialog) {
             control<QSpinBox>(dialog, "Rounds").setValue(rounds);
             moreCopies(dialog, 1);
-            answerMessage(&shown);
+            if (rounds == 2) {
+                whenModal([&](QWidget& box) {
+                    damaged = static_cast<QMessageBox&>(box).text();
+                    answerMessage(&shown);
+                    QTest::mouseClick(static_cast<QMessageBox&>(box).button(QMessageBox::Ok),
+                                      Qt::LeftButton);
+                });
+            } else {
+                answerMessage(&shown);
+            }
             click(dialog, "ConfirmOK");
         });
         chooseMenu(*form, Qt::Key_P, Qt::Key_R);
+        EXPECT_EQ(damaged.contains(QStringLiteral("computed again")), rounds == 2) << rounds;
         EXPECT_EQ(shown, written("Results"));
         EXPECT_EQ(pages("Results"), 2);
-        EXPECT_EQ(state.contest.Pilots[rounds == 2 ? 0 : 1].Placed, 1) << rounds;
     }
 
     const ModalGuard cancelled;
     chooseMenu(*form, Qt::Key_P, Qt::Key_R);
     EXPECT_EQ(cancelled.opened(), QStringList{"PrintResForm"});
-    EXPECT_EQ(state.contest.Pilots[1].Placed, 1);
 }
 
 TEST_F(Printing, StartListAndScoreSheetsAskTheirOptionsFirst) {

@@ -1,5 +1,6 @@
 #include "core/ansitext.h"
 #include "core/contestfiles.h"
+#include "reports/explanation.h"
 #include "reports/exports.h"
 #include "reports/textviews.h"
 #include "scoring/judgeanalysis.h"
@@ -13,9 +14,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
@@ -58,9 +59,6 @@ class ViewWindows : public ::testing::Test {
         ASSERT_TRUE(SaveContest(c, state.work, state.texts));
         ASSERT_TRUE(writeBytes(ResultsFilePath(c, state.work), ResultsFileBytes(c)));
         main.setGeometry(40, 30, 700, 500);
-        progress = new QProgressBar(&main);
-        progress->setObjectName(QStringLiteral("PROGRESS"));
-        progress->hide();
         main.show();
     }
 
@@ -87,8 +85,8 @@ class ViewWindows : public ::testing::Test {
     QTemporaryDir dir;
     AppState state;
     QWidget main;
-    QProgressBar* progress = nullptr;
-    ViewCommands commands{state, main};
+    RecordedFeedback feedback;
+    ViewCommands commands{state, main, feedback};
 };
 
 } // namespace
@@ -141,11 +139,13 @@ TEST_F(ViewWindows, ResultsAreReadFromTheFileCalculatedWithTheOptionsAndExported
     Contest expected = state.contest;
     for (int i = 0; i < 5; ++i)
         expected.Pilots[i].RoundScore = {100.0 + i, 200.0 - i, 0.0};
-    CalculateResults(expected, 2, true);
     const QString caption = QString::fromLatin1(MainCaption);
-    EXPECT_EQ(viewText(), shown(ResultsViewText(expected, state.texts, caption, 2)));
-    EXPECT_EQ(progress->value(), 100);
-    EXPECT_FALSE(progress->isVisible());
+    EXPECT_EQ(viewText(), shown(ResultsViewText(PrepareResults(expected, Workspace(), {2, true}),
+                                                state.texts, caption)));
+    EXPECT_EQ(feedback.progress.back(), 100);
+    EXPECT_FALSE(feedback.progressShown);
+    // The results are a copy: the points in the store stay the ones being worked on.
+    EXPECT_EQ(state.contest.Pilots[0].RoundScore[0], 0.0);
 
     // Cancel shows nothing new.
     commands.viewForm().hide();
@@ -159,42 +159,64 @@ TEST_F(ViewWindows, ResultsAreReadFromTheFileCalculatedWithTheOptionsAndExported
     EXPECT_EQ(path, dir.path() + QString::fromUtf8("/Vårcup results.txt"));
     for (int i = 0; i < 5; ++i)
         expected.Pilots[i].RoundScore[2] = 50.0;
-    CalculateResults(expected, 3, false);
-    EXPECT_EQ(readBytes(path), toAnsi(ResultsExportText(expected, state.texts, caption, 3)));
+    EXPECT_EQ(readBytes(path),
+              toAnsi(ResultsExportText(PrepareResults(expected, Workspace(), {3, false}),
+                                       state.texts, caption)));
 
     // A folder of that name stands where the export goes.
     ASSERT_TRUE(QFile::remove(path));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromUtf8("Vårcup results.txt")));
-    QString message;
-    whenModal([&](QWidget& dialog) {
-        answerMessage(&message);
-        click(dialog, "ConfirmOK");
-    });
+    answerOptions(3, false);
     commands.FileExportResults_Click();
-    EXPECT_TRUE(message.startsWith(QString::fromUtf8("Veltra:"))) << message.toStdString();
-    EXPECT_TRUE(message.contains(QString::fromUtf8("Vårcup results.txt")));
-    EXPECT_FALSE(progress->isVisible());
+    ASSERT_EQ(feedback.messages.size(), 1);
+    EXPECT_TRUE(feedback.messages.back().contains(QString::fromUtf8("Vårcup results.txt")));
+    EXPECT_FALSE(feedback.progressShown);
+}
+
+// Explain beside the result list explains the very results shown, the winner's first round
+// first; another pilot and round are chosen in the window, and the text written to a file.
+TEST_F(ViewWindows, TheResultListExplainsItsResults) {
+    answerOptions(2, false);
+    commands.ViewResults_Click();
+    const PreparedResults shownResults = PrepareResults(state.contest, state.work, {2, false});
+    const auto explanation = [&](int pilot, int round) {
+        return shown(ExplanationText(ExplainResult(shownResults, state.work, pilot, round),
+                                     state.texts, QString::fromLatin1(MainCaption)));
+    };
+    QString first;
+    QString chosen;
+    whenModal([&](QWidget& window) {
+        EXPECT_EQ(window.objectName(), "ExplainForm");
+        first = control<QPlainTextEdit>(window, "ExplainArea").toPlainText();
+        control<QComboBox>(window, "ExplainPilot").setCurrentIndex(4);
+        control<QSpinBox>(window, "ExplainRound").setValue(2);
+        chosen = control<QPlainTextEdit>(window, "ExplainArea").toPlainText();
+        click(window, "ExplainExport");
+        click(window, "ExplainReturn");
+    });
+    click(commands.viewForm(), "ViewExplain");
+    EXPECT_EQ(first, explanation(shownResults.pilotsByPlace.front(), 1));
+    EXPECT_EQ(chosen, explanation(4, 2));
+    const QString file = dir.path() + QString::fromUtf8("/Vårcup Explanation Ola R02.txt");
+    EXPECT_EQ(feedback.messages,
+              QStringList{QStringLiteral("The explanation was written to the file\n") +
+                          QDir::toNativeSeparators(file)});
+    EXPECT_EQ(shown(QString::fromLatin1(readBytes(file))), chosen);
 }
 
 TEST_F(ViewWindows, PilotListExportRunsTheProgressBarFromOneAndReportsAFailure) {
     state.settings.FrequencyDisplayMode = 1;
-    std::vector<int> values;
-    QObject::connect(progress, &QProgressBar::valueChanged, [&](int value) {
-        EXPECT_TRUE(progress->isVisible());
-        values.push_back(value);
-    });
     commands.exportPilotList();
     EXPECT_EQ(readBytes(PilotListExportPath(state.contest, state.work)),
               toAnsi(PilotListExportText(state.contest, state.texts,
                                          QString::fromLatin1(MainCaption), 1)));
-    EXPECT_EQ(values, (std::vector<int>{1, 0, 25, 50, 75, 100}));
-    EXPECT_FALSE(progress->isVisible());
+    EXPECT_EQ(feedback.progress, (std::vector<int>{1, 0, 25, 50, 75, 100}));
+    EXPECT_FALSE(feedback.progressShown);
 
     state.work.ContestDir = dir.path() + QStringLiteral("/gone/");
-    QString message;
-    answerMessage(&message);
     commands.exportPilotList();
-    EXPECT_TRUE(message.contains(QStringLiteral("Pilotlist.txt"))) << message.toStdString();
+    ASSERT_EQ(feedback.messages.size(), 1);
+    EXPECT_TRUE(feedback.messages.back().contains(QStringLiteral("Pilotlist.txt")));
 }
 
 TEST_F(ViewWindows, DrawAsksFirstAndAlwaysWritesTheCompetitionFile) {

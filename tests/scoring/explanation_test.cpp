@@ -1,0 +1,140 @@
+#include "bench/fullcontest.h"
+#include "core/contestfiles.h"
+#include "scoring/explanation.h"
+#include "scoring/scorefiles.h"
+#include "support/contestfolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace veltra;
+
+namespace {
+
+// Every pilot and round of the prepared results explained: the marks give the points the
+// results count, the rows, rounds and teams add up to what the results list, and the place
+// follows from the totals.
+void ExpectEveryResultExplained(const Contest& contest, const Workspace& work,
+                                ResultOptions options) {
+    const PreparedResults results = PrepareResults(contest, work, options);
+    ASSERT_TRUE(results.read);
+    const Contest& c = results.contest;
+    for (int p = 0; p < c.PilotCount; ++p) {
+        const Pilot& pilot = c.Pilots[p];
+        for (int round = 1; round <= options.rounds; ++round) {
+            SCOPED_TRACE(pilot.Name.toStdString() + " round " + std::to_string(round));
+            const RoundWorking w = ExplainResult(results, work, p, round).round;
+            ASSERT_TRUE(w.marksRead);
+            std::int64_t rows = 0;
+            for (const ManeuverWorking& m : w.maneuvers) {
+                EXPECT_EQ(m.counted * m.k, m.rowSum);
+                rows += m.rowSum;
+            }
+            EXPECT_EQ(rows + w.bonus, w.rawSum);
+            EXPECT_TRUE(w.agrees) << w.fromMarks << " " << w.points;
+            EXPECT_EQ(w.points, pilot.RoundScore[round - 1]);
+            EXPECT_EQ(w.best.points, results.best[round - 1].points);
+            EXPECT_EQ(w.normalised, pilot.RoundPoints[round - 1]);
+            EXPECT_EQ(w.normalised, w.points / w.best.points * NormalisedBest);
+        }
+        const ResultExplanation e = ExplainResult(results, work, p, 1);
+        double sum = 0.0;
+        for (const CountedRound& r : e.rounds)
+            sum += r.normalised;
+        EXPECT_EQ(e.sumOfRounds, sum);
+        EXPECT_EQ(e.total, options.dropLowest ? sum - e.lowestPoints : sum);
+        EXPECT_EQ(e.total, pilot.Total);
+        EXPECT_EQ(e.placed, pilot.Placed);
+        const auto pilots = c.Pilots.begin();
+        EXPECT_EQ(e.placed, 1 + std::count_if(pilots, pilots + c.PilotCount,
+                                              [&](const Pilot& o) { return o.Total > e.total; }));
+        EXPECT_EQ(e.normTotal, c.NormTotal[p]);
+        for (const TeamWorking& team : e.teams) {
+            double members = 0.0;
+            for (const MemberWorking& member : team.members)
+                members += member.total;
+            EXPECT_EQ(team.total, members);
+        }
+    }
+}
+
+} // namespace
+
+TEST(Explanation, EveryResultOfTheDemoContestIsExplainedByItsOwnNumbers) {
+    Contest contest;
+    Workspace work;
+    work.ContestDir = QStringLiteral(VELTRA_SOURCE_DIR "/examples/demo/");
+    work.ContestFile = QString::fromUtf8("Vårcup Tønsberg 2026.cnt");
+    work.ProgramDir = QStringLiteral(VELTRA_SOURCE_DIR "/resources/program");
+    ASSERT_TRUE(ReadContest(contest, work, Texts()));
+    ASSERT_TRUE(ReadSchedule(contest, work, Texts()));
+    ExpectEveryResultExplained(contest, work, {contest.Rounds, true});
+    ExpectEveryResultExplained(contest, work, {2, false});
+}
+
+TEST(Explanation, EveryResultAtFullCapacityIsExplainedByItsOwnNumbers) {
+    QTemporaryDir dir;
+    Workspace work;
+    work.ContestDir = dir.path() + u'/';
+    work.ContestFile = QStringLiteral("Full.cnt");
+    work.ProgramDir = dir.path();
+    Contest contest = FullContest();
+    WriteFullContest(contest, work);
+    contest.Pilots[0].RoundScore = {}; // the results file, not the store, holds what counts
+    ExpectEveryResultExplained(contest, work, {FullContestRounds, true});
+}
+
+class Explaining : public ContestFolder {
+  protected:
+    void SetUp() override {
+        ContestFolder::SetUp();
+        contest.ContName = QString::fromUtf8("Vårcup");
+        contest.Rounds = 2;
+        contest.JudgeCount = 5;
+        contest.ManeuverCount = 2;
+        contest.ManeuverName = {QStringLiteral("Loop"), QStringLiteral("Rull")};
+        contest.ManeuverK = {3, 0};
+        addPilot(contest, "Kåre Ås", 1).KFactor = 1.1;
+        addPilot(contest, "Bo", 2);
+        contest.TeamCount = 1;
+        contest.Teams[0] = {QStringLiteral("Lag"), 2, {"Kåre Ås", "Nobody"}, {}, 0, 0};
+        // Five judges on the loop, three on the roll; the roll's K-factor 0 counts as 1.
+        ASSERT_TRUE(writeBytes(path("Vårcup Kåre Ås.R01"),
+                               "SCORE,01,8,7,9,8,8,\r\nSCORE,02,6,5,4,\r\nBONUS,2\r\n"));
+        contest.Pilots[0].RoundScore[0] = (72 + 15 + 2) * 1.1;
+        contest.Pilots[1].RoundScore = {100.0, 50.0};
+        ASSERT_TRUE(writeBytes(path("Vårcup.RES"), ResultsFileBytes(contest)));
+    }
+};
+
+TEST_F(Explaining, TheRoundFromTheMarksWithTheDroppedMarksAndTheRoundsBest) {
+    const PreparedResults results = PrepareResults(contest, work, {2, true});
+    const ResultExplanation e = ExplainResult(results, work, 0, 1);
+    const ManeuverWorking& loop = e.round.maneuvers.at(0);
+    EXPECT_EQ(loop.droppedHighest, 2); // the 9
+    EXPECT_EQ(loop.droppedLowest, 1);  // the 7
+    EXPECT_EQ(loop.counted, 24);
+    EXPECT_EQ(loop.rowSum, 72);
+    const ManeuverWorking& roll = e.round.maneuvers.at(1);
+    EXPECT_EQ(roll.given, 3);
+    EXPECT_EQ(roll.droppedHighest, ManeuverWorking::NoJudge);
+    EXPECT_EQ(roll.k, 1);
+    EXPECT_EQ(roll.rowSum, 15);
+    EXPECT_EQ(e.round.rawSum, 89);
+    EXPECT_TRUE(e.round.stored);
+    EXPECT_TRUE(e.round.agrees);
+    EXPECT_EQ(e.round.best.pilot, 1);
+    EXPECT_EQ(e.round.bestPilotName, "Bo");
+    EXPECT_EQ(e.droppedRound, 1);
+    ASSERT_EQ(e.teams.size(), 1u);
+    EXPECT_FALSE(e.teams[0].members[1].found);
+    EXPECT_EQ(e.teams[0].total, e.total);
+
+    // A round score file changed after the results file was written no longer gives the
+    // points the results count; a round not stored has no marks.
+    ASSERT_TRUE(writeBytes(path("Vårcup Kåre Ås.R01"), "SCORE,01,8,7,9,8,8,\r\nBONUS,0\r\n"));
+    const ResultExplanation changed = ExplainResult(results, work, 0, 1);
+    EXPECT_FALSE(changed.round.agrees);
+    EXPECT_EQ(changed.round.points, results.contest.Pilots[0].RoundScore[0]);
+    EXPECT_FALSE(ExplainResult(results, work, 0, 2).round.stored);
+}
