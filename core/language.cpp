@@ -196,6 +196,14 @@ const std::vector<LanguageKey> kKeys = {
     {"MENU_HELP", MenuCaption, "MainForm", true},
     {"MENU_HELP_HELP", MenuCaption, "MainForm", true},
     {"MENU_HELP_ABOUT", MenuCaption, "MainForm", true},
+    // The program's further texts follow the keys above, so that language files written
+    // before them still read; a file without them shows these texts in English.
+    {"SELECT_FORM_JUDGE_PROMPT", Message, "", true},
+    {"SELECT_FORM_PILOT_PROMPT", Message, "", true},
+    {"FILE_SAVE_FORM_CAPTION", Message, "", true},
+    {"FSF_COMPETITION_FILES", Message, "", true},
+    {"FSF_LANGUAGE_FILES", Message, "", true},
+    {"FOLDER_MISSING_MESSAGE", Message, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

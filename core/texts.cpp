@@ -66,6 +66,12 @@ constexpr Fallback kFallbacks[] = {
     {"GENERAL_OK", "&OK"},
     {"GENERAL_CANCEL", "&Cancel"},
     {"GENERAL_RETURN", "&Return"},
+    {"SELECT_FORM_JUDGE_PROMPT", "Choose a &judge:"},
+    {"SELECT_FORM_PILOT_PROMPT", "Choose a &pilot:"},
+    {"FILE_SAVE_FORM_CAPTION", "Save as"},
+    {"FSF_COMPETITION_FILES", "Competition files"},
+    {"FSF_LANGUAGE_FILES", "Language files"},
+    {"FOLDER_MISSING_MESSAGE", "The folder %1 does not exist."},
 };
 
 } // namespace

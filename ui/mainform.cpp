@@ -29,9 +29,6 @@
 namespace veltra {
 namespace {
 
-const QString kCompetitionFiles = QStringLiteral("Competition files (*.cnt)");
-const QString kLanguageFiles = QStringLiteral("Language files    (*.lng)");
-
 QString withoutTrailingSlash(QString folder) {
     while (folder.size() > 1 && folder.endsWith(u'/'))
         folder.chop(1);
@@ -173,6 +170,11 @@ void MainForm::hideProgress() {
     ui_->Footer->findChild<QProgressBar*>(QStringLiteral("PROGRESS"))->hide();
 }
 
+QString MainForm::competitionFiles() const {
+    return FileSelectForm::FileType(state_.texts.get(QStringLiteral("FSF_COMPETITION_FILES")),
+                                    QStringLiteral("*.cnt"));
+}
+
 FileSelectForm& MainForm::fileSelectForm() {
     if (!fileSelectForm_)
         fileSelectForm_ = std::make_unique<FileSelectForm>(state_.texts, *this);
@@ -193,8 +195,8 @@ CompetitionForm& MainForm::competitionForm() {
     competitionForm_ = std::make_unique<CompetitionForm>(state_, this);
     competitionForm_->setContestFileChooser(
         [this](const QString& startFolder) -> std::optional<ContestFileChoice> {
-            const std::optional<FileSelectForm::Choice> chosen =
-                fileSelectForm().choose(kCompetitionFiles, startFolder, false);
+            const std::optional<FileSelectForm::Choice> chosen = fileSelectForm().choose(
+                competitionFiles(), startFolder, FileSelectForm::Purpose::Save);
             if (!chosen)
                 return std::nullopt;
             return ContestFileChoice{chosen->fileName, chosen->folder};
@@ -280,8 +282,8 @@ void MainForm::ActivateSelectedFile() {
 }
 
 void MainForm::FileChoose_Click() {
-    const std::optional<FileSelectForm::Choice> chosen =
-        fileSelectForm().choose(kCompetitionFiles, state_.work.ProgramDir, true);
+    const std::optional<FileSelectForm::Choice> chosen = fileSelectForm().choose(
+        competitionFiles(), state_.work.ProgramDir, FileSelectForm::Purpose::Open);
     if (!chosen)
         return;
     state_.work.ContestFile = chosen->fileName;
@@ -347,8 +349,10 @@ void MainForm::RecentFile_Click(int index) {
 // The choice is kept in the settings at the next save point. A file outside the program folder
 // is kept with its full path, so that the next start finds it again.
 void MainForm::ConfigureLanguage_Click() {
-    const std::optional<FileSelectForm::Choice> chosen =
-        fileSelectForm().choose(kLanguageFiles, state_.work.ProgramDir, true);
+    const std::optional<FileSelectForm::Choice> chosen = fileSelectForm().choose(
+        FileSelectForm::FileType(state_.texts.get(QStringLiteral("FSF_LANGUAGE_FILES")),
+                                 QStringLiteral("*.lng")),
+        state_.work.ProgramDir, FileSelectForm::Purpose::Open);
     if (!chosen)
         return;
     const QString folder = withoutTrailingSlash(chosen->folder);

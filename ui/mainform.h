@@ -73,6 +73,7 @@ class MainForm final : public QMainWindow {
     void layOutStatusLine();
     void connectMenus();
     bool ReadLanguageFile(const QString& languageFile);
+    QString competitionFiles() const;
     void UpdateFilemenu();
     void ActivateSelectedFile();
     void FileChoose_Click();
