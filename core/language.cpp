@@ -204,6 +204,12 @@ const std::vector<LanguageKey> kKeys = {
     {"FSF_COMPETITION_FILES", Message, "", true},
     {"FSF_LANGUAGE_FILES", Message, "", true},
     {"FOLDER_MISSING_MESSAGE", Message, "", true},
+    {"GENERAL_YES", Message, "", true},
+    {"GENERAL_NO", Message, "", true},
+    {"ESF_MANEUVER_HEADING", Message, "", true},
+    {"ESF_TOO_MANY_MANEUVERS", Message, "", true},
+    {"ESF_REMOVE_QUESTION", Message, "", true},
+    {"ESF_REMOVE_REFUSED", Message, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

@@ -72,6 +72,15 @@ constexpr Fallback kFallbacks[] = {
     {"FSF_COMPETITION_FILES", "Competition files"},
     {"FSF_LANGUAGE_FILES", "Language files"},
     {"FOLDER_MISSING_MESSAGE", "The folder %1 does not exist."},
+    {"GENERAL_YES", "&Yes"},
+    {"GENERAL_NO", "&No"},
+    {"ESF_MANEUVER_HEADING", "Maneuver"},
+    {"ESF_TOO_MANY_MANEUVERS", "A flight schedule holds at most %1 maneuvers."},
+    {"ESF_REMOVE_QUESTION",
+     "Remove maneuver %1 '%2' from the schedule? The maneuvers after it move up one number."},
+    {"ESF_REMOVE_REFUSED",
+     "The open competition flies this schedule and has stored marks. Removing a maneuver would put "
+     "every stored mark after it onto the wrong maneuver."},
 };
 
 } // namespace

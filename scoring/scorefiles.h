@@ -41,6 +41,9 @@ Status RecallScores(const Contest& contest, const Workspace& work, int pilotInde
 // Marks of a round score file; the parse stops at the first damaged value.
 Status ParseRoundScoreFile(const QByteArray& bytes, const Contest& contest, RoundMarks& marks);
 
+// Whether any pilot of the competition has a round score file.
+bool HasStoredMarks(const Contest& contest, const Workspace& work);
+
 // Sets rounds 1 .. roundsToCount of every pilot found in the results file. Lines written for
 // fewer rounds give the missing rounds 0. When a points field is damaged, every pilot's points
 // are rebuilt from the round score files instead, and the returned failure tells the user so.

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <algorithm>
@@ -38,6 +39,15 @@ void Refuse(QWidget& window, const QString& message, QWidget* box) {
     box->setFocus();
     if (auto* edit = qobject_cast<QLineEdit*>(box))
         edit->selectAll();
+}
+
+bool AskYesNo(QWidget& window, const Texts& texts, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ProgramName), question,
+                    QMessageBox::Yes | QMessageBox::No, &window);
+    box.setDefaultButton(QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(texts.get(QStringLiteral("GENERAL_YES")));
+    box.button(QMessageBox::No)->setText(texts.get(QStringLiteral("GENERAL_NO")));
+    return box.exec() == QMessageBox::Yes;
 }
 
 void CutAtLimit(QLineEdit& box, int limit) {

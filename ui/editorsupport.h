@@ -9,6 +9,8 @@ class QWidget;
 
 namespace veltra {
 
+class Texts;
+
 // Places `dialog` in the middle of the program's main window (the top of its parent chain),
 // moved just enough to lie wholly on the screen.
 void CentreOverMainWindow(QWidget& dialog);
@@ -16,6 +18,10 @@ void CentreOverMainWindow(QWidget& dialog);
 // Refused input: a beep, the message in a box titled with the program's name, and the focus
 // back in the box that holds the fault, its text selected.
 void Refuse(QWidget& window, const QString& message, QWidget* box);
+
+// A question in a message box titled with the program's name, its Yes and No buttons captioned
+// from the language texts; true when the answer is Yes. No is the default answer.
+bool AskYesNo(QWidget& window, const Texts& texts, const QString& question);
 
 // A box whose text beeps and is cut to `limit` characters whenever it grows longer, whether by
 // typing, pasting or filling.

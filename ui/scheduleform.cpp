@@ -55,6 +55,7 @@ void ScheduleForm::CompetitionSchedule_Click() {
 void ScheduleForm::openEditor() {
     if (!editSchedForm_)
         editSchedForm_ = new EditSchedForm(state_, this);
+    editSchedForm_->setCompetitionSchedule(competitionSchedule_.ContSchedule);
     editSchedForm_->exec();
 }
 
