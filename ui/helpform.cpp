@@ -8,7 +8,8 @@
 namespace veltra {
 
 HelpForm::HelpForm(const Texts& texts, QWidget& mainWindow)
-    : QDialog(&mainWindow, Qt::Window), texts_(texts), ui_(std::make_unique<Ui::HelpForm>()) {
+    : QDialog(&mainWindow, Qt::Window), texts_(texts), mainWindow_(mainWindow),
+      ui_(std::make_unique<Ui::HelpForm>()) {
     ui_->setupUi(this);
     ui_->HelpText->setOpenExternalLinks(true);
     ui_->HelpText->setSource(QUrl(QString::fromLatin1(ManualUrl)));
@@ -23,6 +24,10 @@ HelpForm::~HelpForm() = default;
 
 void HelpForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (!placed_) {
+        CentreOver(*this, mainWindow_);
+        placed_ = true;
+    }
     ui_->HelpReturn->setText(texts_.get(QStringLiteral("GENERAL_RETURN")));
 }
 

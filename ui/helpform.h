@@ -25,7 +25,9 @@ class HelpForm final : public QDialog {
 
   private:
     const Texts& texts_;
+    QWidget& mainWindow_;
     std::unique_ptr<Ui::HelpForm> ui_;
+    bool placed_ = false;
 };
 
 // Where the manual lies inside the program.

@@ -63,6 +63,7 @@ void MainForm::Form_Load() {
     if (state_.settings.LanguageFile.isEmpty())
         state_.settings.LanguageFile = QString::fromLatin1(DefaultLanguageFile);
     ReadLanguageFile(state_.settings.LanguageFile);
+    showResultMethodBox();
     UpdateFilemenu();
     if (state_.settings.ConnectToRemoteDisplay == 1)
         OpenComPort();
@@ -81,11 +82,16 @@ void MainForm::layOutStatusLine() {
     inside->setContentsMargins(0, 0, 4, 0);
     inside->addStretch();
     inside->addWidget(progress, 0, Qt::AlignVCenter);
+}
+
+// The design's 500 twips cut the box's first text short with today's fonts; the box keeps its
+// width unless its text needs more.
+void MainForm::showResultMethodBox() {
+    const QString text = state_.texts.get(QStringLiteral("MAIN_RESULT_METHOD_CAPTION"));
+    ui_->ResultMethod->setText(text);
     ui_->ResultMethod->setCursorPosition(0);
-    // The design's 500 twips cut "Res Meth" short with today's fonts; the box keeps its
-    // width unless its text needs more.
     const QFontMetrics metrics(ui_->ResultMethod->font());
-    const int fitted = metrics.horizontalAdvance(QStringLiteral("Res Meth")) + 12;
+    const int fitted = metrics.horizontalAdvance(text) + 12;
     ui_->ResultMethod->setFixedWidth(std::max(ui_->ResultMethod->maximumWidth(), fitted));
 }
 

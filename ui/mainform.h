@@ -71,6 +71,7 @@ class MainForm final : public QMainWindow {
   private:
     void Form_Load();
     void layOutStatusLine();
+    void showResultMethodBox();
     void connectMenus();
     bool ReadLanguageFile(const QString& languageFile);
     QString competitionFiles() const;

@@ -144,7 +144,7 @@ TEST_F(ScheduleWindows, AScheduleIsDeletedOnlyAfterYes) {
     QString question;
     answerMessage(&question, QMessageBox::No);
     click(library, "ScheduleRemove");
-    EXPECT_EQ(question, "Veltra:Vil du virkelig slette 'F3A.sch'");
+    EXPECT_EQ(question, "Veltra:Do you really want to delete 'F3A.sch'?");
     EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("F3A.sch"))));
     EXPECT_FALSE(control<QAbstractButton>(library, "ScheduleRemove").isEnabled());
 
