@@ -264,6 +264,7 @@ const std::vector<LanguageKey> kKeys = {
     {"HELP_FORM_CAPTION", WindowCaption, "HelpForm", true},
     {"HF_BACK_CAPTION", WindowCaption, "HelpForm", true},
     {"HF_CONTENTS_CAPTION", WindowCaption, "HelpForm", true},
+    {"HELP_MANUAL_PAGE", Message, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

@@ -129,6 +129,7 @@ constexpr Fallback kFallbacks[] = {
     {"JUDGE_ANALYSIS_SUM_HEADING", "Scores per judge"},
     {"JUDGE_ANALYSIS_JUDGE_COLUMN", "Judge"},
     {"JUDGE_ANALYSIS_AVERAGE_COLUMN", "Average"},
+    {"HELP_MANUAL_PAGE", "index.html"},
 };
 
 } // namespace
