@@ -10,6 +10,8 @@ QString leftIn(const QString& text, int width) {
     return FormatText(text, u'!' + QString(width, u'@'));
 }
 
+constexpr int kManeuverNameWidth = 45;
+
 QString rightIn2(const QString& text) {
     return FormatText(text, u"@@");
 }
@@ -37,14 +39,15 @@ QString PilotListLine(const Contest& contest, int index, int frequencyDisplayMod
            leftIn(pilot.Club, 15) + u' ' + PilotChannelText(pilot.Channel, frequencyDisplayMode);
 }
 
-QString ManeuverListHeading(int nameWidth) {
-    return rightIn2(QStringLiteral("#")) + u' ' + leftIn(QString::fromUtf8("Manøver"), nameWidth) +
-           u' ' + rightIn2(QStringLiteral("K"));
+QString ManeuverListHeading(const QString& maneuverWord) {
+    return rightIn2(QStringLiteral("#")) + u' ' + leftIn(maneuverWord, kManeuverNameWidth) + u' ' +
+           rightIn2(QStringLiteral("K"));
 }
 
-QString ManeuverListLine(const Contest& contest, int m, int nameWidth) {
-    return rightIn2(QString::number(m)) + u' ' + leftIn(contest.ManeuverName[m - 1], nameWidth) +
-           u' ' + rightIn2(QString::number(contest.ManeuverK[m - 1]));
+QString ManeuverListLine(const Contest& contest, int m) {
+    return rightIn2(QString::number(m)) + u' ' +
+           leftIn(contest.ManeuverName[m - 1], kManeuverNameWidth) + u' ' +
+           rightIn2(QString::number(contest.ManeuverK[m - 1]));
 }
 
 } // namespace veltra

@@ -20,15 +20,10 @@ QString JudgeListLine(const Contest& contest, int index);
 // The competition editor's pilot line: position in 2, name in 25, club in 15, then the channel.
 QString PilotListLine(const Contest& contest, int index, int frequencyDisplayMode);
 
-// The schedule editor lists maneuvers with the name in 45 characters when it opens and in 30
-// for lines added or changed while it stays open.
-inline constexpr int ManeuverNameWidthWide = 45;
-inline constexpr int ManeuverNameWidthShort = 30;
-
-// " # Manøver ... K" with the name column `nameWidth` wide.
-QString ManeuverListHeading(int nameWidth);
-
-// Number of maneuver m (from 1) in 2, its name in `nameWidth`, its K-factor in 2 characters.
-QString ManeuverListLine(const Contest& contest, int m, int nameWidth);
+// The schedule editor's heading " # Manøver ... K" (the language's word for a maneuver) over
+// the lines of its maneuvers: the number of maneuver m (from 1) in 2, its name in 45 and its
+// K-factor in 2 characters, so that the K column stays aligned also after an edit.
+QString ManeuverListHeading(const QString& maneuverWord);
+QString ManeuverListLine(const Contest& contest, int m);
 
 } // namespace veltra

@@ -80,6 +80,16 @@ bool StoreManeuver(Contest& contest, int number, const QString& typedName, int k
     return true;
 }
 
+void RemoveManeuver(Contest& contest, int number) {
+    if (number < 1 || number > contest.ManeuverCount)
+        return;
+    for (int i = number; i < contest.ManeuverCount; ++i) {
+        contest.ManeuverName[i - 1] = contest.ManeuverName[i];
+        contest.ManeuverK[i - 1] = contest.ManeuverK[i];
+    }
+    --contest.ManeuverCount;
+}
+
 ScheduleSnapshot TakeScheduleSnapshot(const Contest& contest) {
     return {contest.ContSchedule, contest.TotalTime, contest.ManeuverCount, contest.ManeuverName,
             contest.ManeuverK};

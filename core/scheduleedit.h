@@ -35,6 +35,9 @@ QString ManeuverNumberFault(const Contest& contest);
 // True when it was a new maneuver after the last one.
 bool StoreManeuver(Contest& contest, int number, const QString& typedName, int kFactor);
 
+// Removes maneuver `number` (from 1); the maneuvers after it move up one number.
+void RemoveManeuver(Contest& contest, int number);
+
 // The flight schedule of the store. The schedule library loads whichever schedule is edited
 // into the store; the loaded competition is scored against its own schedule again afterwards.
 struct ScheduleSnapshot {

@@ -74,10 +74,16 @@ QString sixWide(double value, QStringView pattern) {
 
 const QString kBlankAverage = QStringLiteral("      ");
 
+QString heading(const Texts& texts, const char* key) {
+    return QStringLiteral("===== ") + texts.get(QString::fromLatin1(key)) +
+           QStringLiteral(" =====");
+}
+
 QString judgeHeading(const Contest& contest, const Texts& texts) {
     QString line = nameColumn(texts.get(QStringLiteral("COMPETITOR_PRINT_NAME_HEADING"))) + kTab;
+    const QString judge = texts.get(QStringLiteral("JUDGE_ANALYSIS_JUDGE_COLUMN"));
     for (int j = 1; j <= contest.JudgeCount; ++j)
-        line += QStringLiteral("Judge") + QString::number(j) + kTab;
+        line += judge + QString::number(j) + kTab;
     return line;
 }
 
@@ -116,14 +122,15 @@ QString JudgeAnalysisText(const Contest& contest, const Workspace& work, const T
         all[i] = collect(contest, work, contest.Pilots[i]);
 
     QString text;
-    text += QStringLiteral("===== JudgeAnalysis =====") + QString(15, u' ') + mainCaption + kCrLf;
+    text += heading(texts, "JUDGE_ANALYSIS_MAIN_HEADING") + QString(15, u' ') + mainCaption + kCrLf;
     text += kCrLf;
-    text += QStringLiteral("===== Average scores =====") + kCrLf;
-    text += judgeHeading(contest, texts) + QStringLiteral("Average") + kCrLf;
+    text += heading(texts, "JUDGE_ANALYSIS_AVERAGE_HEADING") + kCrLf;
+    text += judgeHeading(contest, texts) +
+            texts.get(QStringLiteral("JUDGE_ANALYSIS_AVERAGE_COLUMN")) + kCrLf;
     for (int i = 0; i < contest.PilotCount; ++i)
         text += averagesLine(contest, contest.Pilots[i], all[i]) + kCrLf;
     text += kCrLf;
-    text += QStringLiteral("===== Scores per judge =====") + kCrLf;
+    text += heading(texts, "JUDGE_ANALYSIS_SUM_HEADING") + kCrLf;
     text += judgeHeading(contest, texts) + kCrLf;
     for (int i = 0; i < contest.PilotCount; ++i)
         text += weightedLine(contest, contest.Pilots[i], all[i]) + kCrLf;

@@ -211,6 +211,16 @@ Status RecallScores(const Contest& contest, const Workspace& work, int pilotInde
     return Status::success();
 }
 
+bool HasStoredMarks(const Contest& contest, const Workspace& work) {
+    for (int p = 0; p < contest.PilotCount; ++p) {
+        for (int round = 1; round <= MaxRounds; ++round) {
+            if (QFileInfo::exists(RoundScoreFilePath(contest, work, contest.Pilots[p].Name, round)))
+                return true;
+        }
+    }
+    return false;
+}
+
 Status ReadPreviousScores(Contest& contest, const Workspace& work, int roundsToCount,
                           PilotsWithoutLine withoutLine) {
     roundsToCount = std::clamp(roundsToCount, 0, MaxRounds);

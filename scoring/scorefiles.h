@@ -42,6 +42,9 @@ Status RecallScores(const Contest& contest, const Workspace& work, int pilotInde
 // Marks of a round score file; the parse stops at the first damaged value.
 Status ParseRoundScoreFile(const QByteArray& bytes, const Contest& contest, RoundMarks& marks);
 
+// Whether any pilot of the competition has a round score file.
+bool HasStoredMarks(const Contest& contest, const Workspace& work);
+
 // What a pilot without a line in the results file gets: the points it has (the views and the
 // display board re-read the file while points may be typed), or those of its round score files
 // (on opening, when no points in memory belong to this competition).

@@ -30,6 +30,15 @@ CompetitionForm::CompetitionForm(AppState& state, QWidget* parent)
     designCaption_ = windowTitle();
     ui_->JudgeList->setFont(FixedPitchFont());
     ui_->PilotList->setFont(FixedPitchFont());
+    // Each list takes the room its lines need: the pilot list a whole line's width and all the
+    // height left, the judge list the most judges the editor takes, the schedule list a few.
+    {
+        const auto blank = std::make_unique<Contest>();
+        FitListToLines(*ui_->PilotList, static_cast<int>(PilotListLine(*blank, 0, 0).size()), 0);
+        FitListToLines(*ui_->JudgeList, static_cast<int>(JudgeListLine(*blank, 0).size()),
+                       EditorMaxJudges);
+        FitListToLines(*ui_->ScheduleList, 0, 4);
+    }
     CutAtLimit(*ui_->CompetitionName, kHeaderTextLimit);
     CutAtLimit(*ui_->CompetitionDate, kHeaderTextLimit);
     MirrorSpinValue(*ui_->CompetitionRounds, *ui_->RoundsText);
@@ -95,7 +104,6 @@ void CompetitionForm::changeEvent(QEvent* event) {
 void CompetitionForm::Form_Activate() {
     ui_->CompetitionOK->setText(state_.texts.get(QStringLiteral("GENERAL_OK")));
     ui_->CompetitionCancel->setText(state_.texts.get(QStringLiteral("GENERAL_CANCEL")));
-    CentreOverMainWindow(*this);
     if (state_.work.EditMode == 1) {
         const QString key = QStringLiteral("COMP_FORM_CAPTION");
         setWindowTitle(state_.texts.has(key) ? state_.texts.get(key) : designCaption_);
@@ -110,10 +118,11 @@ void CompetitionForm::Form_Activate() {
         fillScheduleList(QString(), false);
         ui_->JudgeList->clear();
         ui_->PilotList->clear();
-        setWindowTitle(QStringLiteral("Ny konkurranse"));
+        setWindowTitle(state_.texts.get(QStringLiteral("COMP_FORM_NEW_CAPTION")));
         state_.work.NewContestPending = 0;
     }
     disableSelectionButtons();
+    CentreOverMainWindow(*this);
 }
 
 void CompetitionForm::refreshFromStore() {
@@ -275,12 +284,8 @@ bool CompetitionForm::chooseNewContestFile() {
         return false;
     const QString fileName = ContestFileName(choice->fileName);
     if (QFileInfo::exists(choice->folder + fileName) &&
-        QMessageBox::question(this, QString::fromLatin1(ProgramName),
-                              QStringLiteral("The file %1 exists already. Replace it with the new "
-                                             "competition?")
-                                  .arg(fileName),
-                              QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) != QMessageBox::Yes)
+        !AskYesNo(*this, state_.texts,
+                  state_.texts.get(QStringLiteral("CF_REPLACE_FILE_QUESTION")).arg(fileName)))
         return false;
     state_.work.ContestFile = fileName;
     state_.work.ContestDir = choice->folder;

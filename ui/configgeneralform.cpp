@@ -22,6 +22,8 @@ void ConfigGeneralForm::showEvent(QShowEvent* event) {
     ui_->GeneralConfigOK->setText(texts_.get(QStringLiteral("GENERAL_OK")));
     CentreOver(*this, mainWindow_);
     QListWidget& list = *ui_->FrequencyDisplayModeList;
+    list.item(0)->setText(texts_.get(QStringLiteral("CGF_FREQUENCY_ENTRY")));
+    list.item(1)->setText(texts_.get(QStringLiteral("CGF_CHANNEL_ENTRY")));
     const int mode = settings_.FrequencyDisplayMode;
     list.clearSelection();
     list.setCurrentRow(mode >= 0 && mode < list.count() ? mode : -1);

@@ -56,6 +56,10 @@ void ConfigPrintingForm::showEvent(QShowEvent* event) {
 void ConfigPrintingForm::Form_Activate() {
     const bool text = settings_.PrinterType == TextPrinterType;
     (text ? ui_->TextPrinter : ui_->GraphicPrinter)->setChecked(true);
+    const char* const qualities[] = {"CPF_QUALITY_DRAFT", "CPF_QUALITY_LOW", "CPF_QUALITY_MEDIUM",
+                                     "CPF_QUALITY_HIGH"};
+    for (int i = 0; i < ui_->PrintQuality->count(); ++i)
+        ui_->PrintQuality->setItemText(i, texts_.get(QString::fromLatin1(qualities[i])));
     ui_->PrintQuality->setCurrentIndex(qualityIndexOf(settings_.PrintResolution));
     ui_->PrintQuality->setVisible(!text);
     const bool pdf = settings_.PrintDestination == PrintDestinationPdf;
@@ -88,7 +92,7 @@ void ConfigPrintingForm::PdfFolderChoose_Click() {
     const QString typed = ui_->PdfFolder->text().trimmed();
     const QString start = QFileInfo(typed).isDir() ? typed : QDir::homePath();
     const QString chosen =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Folder for PDF files"), start);
+        QFileDialog::getExistingDirectory(this, text("CPF_FOLDER_DIALOG_CAPTION"), start);
     if (!chosen.isEmpty())
         ui_->PdfFolder->setText(QDir::toNativeSeparators(chosen));
 }
@@ -117,29 +121,30 @@ void ConfigPrintingForm::OK_Click() {
 QString ConfigPrintingForm::checkedPdfFolder() {
     const QString typed = ui_->PdfFolder->text().trimmed();
     if (typed.isEmpty()) {
-        refuse(QStringLiteral("Choose the folder that the PDF files are to be written to."));
+        refuse(text("CPF_NO_FOLDER_MESSAGE"));
         return {};
     }
     const QFileInfo folder(QDir::fromNativeSeparators(typed));
     const QString shown = QDir::toNativeSeparators(folder.absoluteFilePath());
     if (!folder.isDir()) {
-        refuse(QStringLiteral("The folder %1 does not exist.").arg(shown));
+        refuse(text("FOLDER_MISSING_MESSAGE").arg(shown));
         return {};
     }
     if (!folder.isWritable()) {
-        refuse(QStringLiteral("PDF files cannot be written to the folder %1.").arg(shown));
+        refuse(text("CPF_FOLDER_READ_ONLY_MESSAGE").arg(shown));
         return {};
     }
     const QString path = QDir::cleanPath(folder.absoluteFilePath());
     // The settings file could not give such a folder back at the next start.
     if (!SettingsCanHold(path)) {
-        refuse(QStringLiteral("The settings file cannot keep the folder %1, since its name holds "
-                              "a comma or a character outside Western European text. "
-                              "Choose another folder.")
-                   .arg(shown));
+        refuse(text("CPF_FOLDER_NOT_KEPT_MESSAGE").arg(shown));
         return {};
     }
     return path;
+}
+
+QString ConfigPrintingForm::text(const char* key) const {
+    return texts_.get(QString::fromLatin1(key));
 }
 
 void ConfigPrintingForm::refuse(const QString& message) {

@@ -37,6 +37,7 @@ class ConfigPrintingForm final : public QDialog {
     void OK_Click();
     // The folder typed or chosen, checked; empty after the user was told what is wrong.
     QString checkedPdfFolder();
+    QString text(const char* key) const;
     void refuse(const QString& message);
 
     Settings& settings_;

@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStyle>
 #include <algorithm>
 
 namespace veltra {
@@ -40,6 +43,31 @@ void Refuse(QWidget& window, const QString& message, QWidget* box) {
         edit->selectAll();
 }
 
+namespace {
+
+bool ask(QWidget& window, const QString& question, QMessageBox::StandardButton yes,
+         const QString& yesCaption, QMessageBox::StandardButton no, const QString& noCaption,
+         QMessageBox::StandardButton byDefault) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ProgramName), question, yes | no,
+                    &window);
+    box.setDefaultButton(byDefault);
+    box.button(yes)->setText(yesCaption);
+    box.button(no)->setText(noCaption);
+    return box.exec() == yes;
+}
+
+} // namespace
+
+bool AskYesNo(QWidget& window, const Texts& texts, const QString& question) {
+    return ask(window, question, QMessageBox::Yes, texts.get(QStringLiteral("GENERAL_YES")),
+               QMessageBox::No, texts.get(QStringLiteral("GENERAL_NO")), QMessageBox::No);
+}
+
+bool AskOkCancel(QWidget& window, const Texts& texts, const QString& question) {
+    return ask(window, question, QMessageBox::Ok, texts.get(QStringLiteral("GENERAL_OK")),
+               QMessageBox::Cancel, texts.get(QStringLiteral("GENERAL_CANCEL")), QMessageBox::Ok);
+}
+
 void CutAtLimit(QLineEdit& box, int limit) {
     QObject::connect(&box, &QLineEdit::textChanged, &box, [&box, limit](const QString& text) {
         if (text.size() <= limit)
@@ -63,6 +91,21 @@ void MirrorSpinValue(QSpinBox& spin, QLineEdit& text) {
     text.setText(QString::number(spin.value()));
     QObject::connect(&spin, qOverload<int>(&QSpinBox::valueChanged), &text,
                      [&text](int value) { text.setText(QString::number(value)); });
+}
+
+void FitListToLines(QListWidget& list, int characters, int lines) {
+    // The list's own measure of a line of that many characters.
+    list.addItem(QString(std::max(characters, 1), u'0'));
+    const int lineWidth = list.sizeHintForColumn(0);
+    const int lineHeight = list.sizeHintForRow(0);
+    delete list.takeItem(list.count() - 1);
+    const int frame = 2 * list.frameWidth();
+    if (characters > 0) {
+        const int scrollBar = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
+        list.setMinimumWidth(lineWidth + scrollBar + frame);
+    }
+    if (lines > 0)
+        list.setFixedHeight(lines * lineHeight + frame);
 }
 
 QFont FixedPitchFont() {

@@ -2,12 +2,13 @@
 
 #include "core/contestfiles.h"
 #include "core/editorlines.h"
+#include "core/scheduleedit.h"
+#include "scoring/scorefiles.h"
 #include "ui/editorsupport.h"
 #include "ui/formsupport.h"
 #include "ui/maneuverform.h"
 #include "ui_editschedform.h"
 
-#include <QMessageBox>
 #include <QShowEvent>
 
 namespace veltra {
@@ -42,21 +43,26 @@ void EditSchedForm::Form_Activate() {
     ui_->EditSchedCancel->setText(state_.texts.get(QStringLiteral("GENERAL_CANCEL")));
     CentreOverMainWindow(*this);
     ui_->Competitortime->setValue(state_.contest.TotalTime);
+    fillList();
+}
+
+void EditSchedForm::fillList() {
     QListWidget& list = *ui_->ManeuvreList;
     list.clear();
-    list.addItem(ManeuverListHeading(ManeuverNameWidthWide));
+    list.addItem(ManeuverListHeading(state_.texts.get(QStringLiteral("ESF_MANEUVER_HEADING"))));
     for (int m = 1; m <= state_.contest.ManeuverCount; ++m)
-        list.addItem(ManeuverListLine(state_.contest, m, ManeuverNameWidthWide));
+        list.addItem(ManeuverListLine(state_.contest, m));
     ui_->EditSchedRemove->setEnabled(false);
 }
 
+// The heading line is no maneuver to remove.
 void EditSchedForm::ManeuvreList_Click() {
-    ui_->EditSchedRemove->setEnabled(!ui_->ManeuvreList->selectedItems().isEmpty());
+    ui_->EditSchedRemove->setEnabled(!ui_->ManeuvreList->selectedItems().isEmpty() &&
+                                     ui_->ManeuvreList->currentRow() >= 1);
 }
 
-// Lines added or changed while the editor stays open take the short layout.
-void EditSchedForm::showShortLine(int number) {
-    const QString line = ManeuverListLine(state_.contest, number, ManeuverNameWidthShort);
+void EditSchedForm::showLine(int number) {
+    const QString line = ManeuverListLine(state_.contest, number);
     QListWidget& list = *ui_->ManeuvreList;
     if (number < list.count())
         list.item(number)->setText(line);
@@ -70,14 +76,13 @@ void EditSchedForm::editManeuver(int number, const QString& name, int kFactor) {
     maneuverForm_->setManeuver(number, name, kFactor);
     maneuverForm_->exec();
     if (maneuverForm_->tag() == QLatin1String("OK"))
-        showShortLine(maneuverForm_->storedNumber());
+        showLine(maneuverForm_->storedNumber());
 }
 
 void EditSchedForm::EditSchedAdd_Click() {
     const int number = state_.contest.ManeuverCount + 1;
     if (number > MaxManeuvers) {
-        Refuse(*this,
-               QStringLiteral("A flight schedule holds at most %1 maneuvers.").arg(MaxManeuvers),
+        Refuse(*this, state_.texts.get(QStringLiteral("ESF_TOO_MANY_MANEUVERS")).arg(MaxManeuvers),
                ui_->ManeuvreList);
         return;
     }
@@ -90,11 +95,30 @@ void EditSchedForm::ManeuvreList_DblClick() {
         return;
     editManeuver(number, state_.contest.ManeuverName[number - 1],
                  state_.contest.ManeuverK[number - 1]);
-    showShortLine(number);
+    showLine(number);
+}
+
+bool EditSchedForm::marksDependOnSchedule() const {
+    return state_.contest.ContSchedule.compare(competitionSchedule_, Qt::CaseInsensitive) == 0 &&
+           HasStoredMarks(state_.contest, state_.work);
 }
 
 void EditSchedForm::EditSchedRemove_Click() {
-    QMessageBox::information(this, QString::fromLatin1(ProgramName), QStringLiteral("Ikke Ferdig"));
+    const int number = ui_->ManeuvreList->currentRow();
+    if (number < 1 || number > state_.contest.ManeuverCount)
+        return;
+    if (marksDependOnSchedule()) {
+        Refuse(*this, state_.texts.get(QStringLiteral("ESF_REMOVE_REFUSED")), ui_->ManeuvreList);
+        return;
+    }
+    const QString question = state_.texts.get(QStringLiteral("ESF_REMOVE_QUESTION"))
+                                 .arg(number)
+                                 .arg(state_.contest.ManeuverName[number - 1]);
+    if (!AskYesNo(*this, state_.texts, question))
+        return;
+    RemoveManeuver(state_.contest, number);
+    fillList();
+    ui_->ManeuvreList->setCurrentRow(std::min(number, state_.contest.ManeuverCount));
 }
 
 void EditSchedForm::EditSchedOK_Click() {

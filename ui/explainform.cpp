@@ -25,6 +25,7 @@ ExplainForm::ExplainForm(AppState& state, Feedback& feedback, QWidget* parent)
     connect(ui_->ExplainReturn, &QPushButton::clicked, this, &ExplainForm::accept);
     ui_->ExplainPrint->setEnabled(false);
     ApplyLanguageCaptions(*this, state_.texts);
+    ui_->ExplainReturn->setText(state_.texts.get(QStringLiteral("GENERAL_RETURN")));
 }
 
 ExplainForm::~ExplainForm() = default;

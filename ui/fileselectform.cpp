@@ -1,5 +1,7 @@
 #include "ui/fileselectform.h"
 
+#include "core/format.h"
+#include "ui/editorsupport.h"
 #include "ui/formsupport.h"
 #include "ui_fileselectform.h"
 
@@ -26,6 +28,7 @@ FileSelectForm::FileSelectForm(const Texts& texts, QWidget& mainWindow)
     : QDialog(&mainWindow), texts_(texts), mainWindow_(mainWindow),
       ui_(std::make_unique<Ui::FileSelectForm>()) {
     ui_->setupUi(this);
+    designCaption_ = windowTitle();
     for (const QFileInfo& drive : QDir::drives())
         ui_->Drives->addItem(QDir::toNativeSeparators(drive.absolutePath()), drive.absolutePath());
     ui_->Directories->installEventFilter(this);
@@ -45,11 +48,16 @@ FileSelectForm::FileSelectForm(const Texts& texts, QWidget& mainWindow)
 FileSelectForm::~FileSelectForm() = default;
 
 std::optional<FileSelectForm::Choice>
-FileSelectForm::choose(const QString& fileType, const QString& startFolder, bool withDrive) {
+FileSelectForm::choose(const QString& fileType, const QString& startFolder, Purpose purpose) {
     addFileType(fileType);
     setFolder(startFolder);
-    if (withDrive)
+    const QString openCaption = QStringLiteral("FILE_SELECT_FORM_CAPTION");
+    if (purpose == Purpose::Open) {
         setDriveOf(startFolder);
+        setWindowTitle(texts_.has(openCaption) ? texts_.get(openCaption) : designCaption_);
+    } else {
+        setWindowTitle(texts_.get(QStringLiteral("FILE_SAVE_FORM_CAPTION")));
+    }
     exec();
     clearFileTypes();
     if (tag_ != QLatin1String("OK"))
@@ -72,6 +80,12 @@ QString FileSelectForm::PatternOf(const QString& fileType) {
 
 QString FileSelectForm::ExtensionOf(const QString& fileType) {
     return fileType.mid(21, 3);
+}
+
+QString FileSelectForm::FileType(const QString& label, const QString& pattern) {
+    constexpr int kLabelWidth = 18; // the pattern starts at character 20, after the bracket
+    return FormatText(label.left(kLabelWidth), u'!' + QString(kLabelWidth, u'@')) + u'(' + pattern +
+           u')';
 }
 
 QString FileSelectForm::fileName() const {
@@ -159,7 +173,8 @@ void FileSelectForm::cmbFilters_Click(int index) {
     const QString caption = windowTitle();
     if (caption == QString::fromUtf8("Åpne fil")) {
         ui_->txtFilename->setText(PatternOf(entry));
-    } else if (caption == QLatin1String("Lagre som")) {
+    } else if (caption == QLatin1String("Lagre som") ||
+               caption == texts_.get(QStringLiteral("FILE_SAVE_FORM_CAPTION"))) {
         // A name without a full stop keeps its whole text as the stem.
         const QString name = ui_->txtFilename->text();
         const qsizetype dot = name.indexOf(u'.');
@@ -175,8 +190,35 @@ void FileSelectForm::cmdOK_Click() {
         QApplication::beep();
         return;
     }
+    if (!takeTypedPath())
+        return;
     tag_ = QStringLiteral("OK");
     accept();
+}
+
+// A typed folder opens; a file named with a folder path is taken from that folder. False while
+// the dialog stays open.
+bool FileSelectForm::takeTypedPath() {
+    const QString typed = QDir::fromNativeSeparators(fileName());
+    const QFileInfo target(QDir(folder_), typed);
+    if (target.isDir()) {
+        setFolder(target.absoluteFilePath());
+        ui_->txtFilename->setText(pattern_);
+        ui_->txtFilename->selectAll();
+        return false;
+    }
+    if (!typed.contains(u'/'))
+        return true;
+    if (!target.absoluteDir().exists()) {
+        Refuse(*this,
+               texts_.get(QStringLiteral("FOLDER_MISSING_MESSAGE"))
+                   .arg(QDir::toNativeSeparators(target.absolutePath())),
+               ui_->txtFilename);
+        return false;
+    }
+    setFolder(target.absolutePath());
+    ui_->txtFilename->setText(target.fileName());
+    return true;
 }
 
 // Every folder from the root down to the current one, then the current one's subfolders.

@@ -18,9 +18,12 @@ namespace veltra {
 // A file-type entry is fixed-column text whose characters 20 to 24 (counting from 1) are the
 // file pattern and 22 to 24 the extension, as in "Competition files (*.cnt)".
 //
-// The caption chooses what picking a file type does to the name box: "Åpne fil" puts the
-// pattern there, "Lagre som" gives the typed name the new extension, any other caption leaves
-// the name alone.
+// Opening a file, the dialog has the caption of its design or language file; naming a file to
+// save, the caption of saving ("Lagre som" in Norwegian). The caption chooses what picking a
+// file type does to the name box: "Åpne fil" puts the pattern there, the caption of saving gives
+// the typed name the new extension, any other caption leaves the name alone.
+//
+// A name typed with a folder path takes the file from that folder; a typed folder is opened.
 class FileSelectForm final : public QDialog {
     Q_OBJECT
 
@@ -33,11 +36,13 @@ class FileSelectForm final : public QDialog {
         QString folder; // ends with "/"
     };
 
+    enum class Purpose { Open, Save };
+
     // The calling protocol in one: one file-type entry, the starting folder (and its drive when
-    // `withDrive`), the dialog shown modally, the file types cleared again. Nothing when the
-    // user cancelled.
+    // opening), the caption of the purpose, the dialog shown modally, the file types cleared
+    // again. Nothing when the user cancelled.
     std::optional<Choice> choose(const QString& fileType, const QString& startFolder,
-                                 bool withDrive);
+                                 Purpose purpose);
 
     // The single steps of the protocol.
     void addFileType(const QString& entry);
@@ -50,6 +55,9 @@ class FileSelectForm final : public QDialog {
 
     static QString PatternOf(const QString& fileType);   // characters 20 to 24
     static QString ExtensionOf(const QString& fileType); // characters 22 to 24
+    // The entry of files called `label` (cut to 18 characters) matching the five-character
+    // `pattern`, such as "*.cnt".
+    static QString FileType(const QString& label, const QString& pattern);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -63,12 +71,14 @@ class FileSelectForm final : public QDialog {
     void Files_DblClick();
     void cmbFilters_Click(int index);
     void cmdOK_Click();
+    bool takeTypedPath();
     void fillDirectories();
     void refreshFiles();
 
     const Texts& texts_;
     QWidget& mainWindow_;
     std::unique_ptr<Ui::FileSelectForm> ui_;
+    QString designCaption_;
     QString tag_;
     QString folder_;
     QString pattern_;

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
@@ -49,7 +50,17 @@ void ApplyLanguageCaptionsToAllWindows(const Texts& texts) {
         ApplyLanguageCaptions(*window, texts);
 }
 
+int CaptionWidth(const QWidget& window) {
+    // Title bars draw the caption in a bold face; Windows' icon and three buttons take ~170.
+    constexpr int kIconAndButtons = 170;
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(window.windowTitle()) + kIconAndButtons;
+}
+
 void CentreOver(QWidget& dialog, const QWidget& over) {
+    if (dialog.width() < CaptionWidth(dialog))
+        dialog.resize(CaptionWidth(dialog), dialog.height());
     const QRect outer = over.frameGeometry();
     QPoint topLeft(outer.left() + (outer.width() - dialog.frameGeometry().width()) / 2,
                    outer.top() + (outer.height() - dialog.frameGeometry().height()) / 2);

@@ -20,7 +20,12 @@ void ApplyLanguageCaptions(QWidget& window, const Texts& texts);
 // The same for every window that exists, after a language file has been read.
 void ApplyLanguageCaptionsToAllWindows(const Texts& texts);
 
-// Places `dialog` in the middle of `over`, as every dialog does when it is shown.
+// The width a window needs to show its whole caption in its title bar, beside the window's icon
+// and buttons.
+int CaptionWidth(const QWidget& window);
+
+// Places `dialog` in the middle of `over`, as every dialog does when it is shown, wide enough
+// for its whole caption.
 void CentreOver(QWidget& dialog, const QWidget& over);
 
 // Courier New where it exists, otherwise the system's fixed-pitch font, so that the columns of

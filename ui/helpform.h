@@ -3,6 +3,7 @@
 #include "core/texts.h"
 
 #include <QDialog>
+#include <QUrl>
 #include <memory>
 
 namespace Ui {
@@ -12,7 +13,8 @@ class HelpForm;
 namespace veltra {
 
 // The user manual, which is built into the program, in a window of its own beside the main
-// window. Links that lead out of the manual open in the system's web browser.
+// window, in the language of the language file in use. Links that lead out of the manual open in
+// the system's web browser.
 class HelpForm final : public QDialog {
     Q_OBJECT
 
@@ -24,11 +26,12 @@ class HelpForm final : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    const Texts& texts_;
-    std::unique_ptr<Ui::HelpForm> ui_;
-};
+    QUrl manual() const;
 
-// Where the manual lies inside the program.
-inline constexpr const char* ManualUrl = "qrc:/manual/index.html";
+    const Texts& texts_;
+    QWidget& mainWindow_;
+    std::unique_ptr<Ui::HelpForm> ui_;
+    bool placed_ = false;
+};
 
 } // namespace veltra

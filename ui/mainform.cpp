@@ -29,9 +29,6 @@
 namespace veltra {
 namespace {
 
-const QString kCompetitionFiles = QStringLiteral("Competition files (*.cnt)");
-const QString kLanguageFiles = QStringLiteral("Language files    (*.lng)");
-
 QString withoutTrailingSlash(QString folder) {
     while (folder.size() > 1 && folder.endsWith(u'/'))
         folder.chop(1);
@@ -67,6 +64,7 @@ void MainForm::Form_Load() {
         state_.settings.LanguageFile = QString::fromLatin1(DefaultLanguageFile);
     settingsOnDisk_ = SettingsFileBytes(state_.settings);
     ReadLanguageFile(state_.settings.LanguageFile);
+    showResultMethodBox();
     UpdateFilemenu();
     if (state_.settings.ConnectToRemoteDisplay == 1)
         OpenComPort();
@@ -85,11 +83,16 @@ void MainForm::layOutStatusLine() {
     inside->setContentsMargins(0, 0, 4, 0);
     inside->addStretch();
     inside->addWidget(PROGRESS_, 0, Qt::AlignVCenter);
+}
+
+// The design's 500 twips cut the box's first text short with today's fonts; the box keeps its
+// width unless its text needs more.
+void MainForm::showResultMethodBox() {
+    const QString text = state_.texts.get(QStringLiteral("MAIN_RESULT_METHOD_CAPTION"));
+    ui_->ResultMethod->setText(text);
     ui_->ResultMethod->setCursorPosition(0);
-    // The design's 500 twips cut "Res Meth" short with today's fonts; the box keeps its
-    // width unless its text needs more.
     const QFontMetrics metrics(ui_->ResultMethod->font());
-    const int fitted = metrics.horizontalAdvance(QStringLiteral("Res Meth")) + 12;
+    const int fitted = metrics.horizontalAdvance(text) + 12;
     ui_->ResultMethod->setFixedWidth(std::max(ui_->ResultMethod->maximumWidth(), fitted));
 }
 
@@ -180,6 +183,11 @@ void MainForm::hideProgress() {
     PROGRESS_->hide();
 }
 
+QString MainForm::competitionFiles() const {
+    return FileSelectForm::FileType(state_.texts.get(QStringLiteral("FSF_COMPETITION_FILES")),
+                                    QStringLiteral("*.cnt"));
+}
+
 FileSelectForm& MainForm::fileSelectForm() {
     if (!fileSelectForm_)
         fileSelectForm_ = std::make_unique<FileSelectForm>(state_.texts, *this);
@@ -200,8 +208,8 @@ CompetitionForm& MainForm::competitionForm() {
     competitionForm_ = std::make_unique<CompetitionForm>(state_, this);
     competitionForm_->setContestFileChooser(
         [this](const QString& startFolder) -> std::optional<ContestFileChoice> {
-            const std::optional<FileSelectForm::Choice> chosen =
-                fileSelectForm().choose(kCompetitionFiles, startFolder, false);
+            const std::optional<FileSelectForm::Choice> chosen = fileSelectForm().choose(
+                competitionFiles(), startFolder, FileSelectForm::Purpose::Save);
             if (!chosen)
                 return std::nullopt;
             return ContestFileChoice{chosen->fileName, chosen->folder};
@@ -281,8 +289,8 @@ void MainForm::ActivateSelectedFile() {
 }
 
 void MainForm::FileChoose_Click() {
-    const std::optional<FileSelectForm::Choice> chosen =
-        fileSelectForm().choose(kCompetitionFiles, state_.work.ProgramDir, true);
+    const std::optional<FileSelectForm::Choice> chosen = fileSelectForm().choose(
+        competitionFiles(), state_.work.ProgramDir, FileSelectForm::Purpose::Open);
     if (!chosen)
         return;
     state_.work.ContestFile = chosen->fileName;
@@ -354,8 +362,10 @@ void MainForm::RecentFile_Click(int index) {
 // The choice is kept in the settings at the next save point. A file outside the program folder
 // is kept with its full path, so that the next start finds it again.
 void MainForm::ConfigureLanguage_Click() {
-    const std::optional<FileSelectForm::Choice> chosen =
-        fileSelectForm().choose(kLanguageFiles, state_.work.ProgramDir, true);
+    const std::optional<FileSelectForm::Choice> chosen = fileSelectForm().choose(
+        FileSelectForm::FileType(state_.texts.get(QStringLiteral("FSF_LANGUAGE_FILES")),
+                                 QStringLiteral("*.lng")),
+        state_.work.ProgramDir, FileSelectForm::Purpose::Open);
     if (!chosen)
         return;
     const QString folder = withoutTrailingSlash(chosen->folder);

@@ -73,8 +73,10 @@ class MainForm final : public QMainWindow, public Feedback {
   private:
     void Form_Load();
     void layOutStatusLine();
+    void showResultMethodBox();
     void connectMenus();
     bool ReadLanguageFile(const QString& languageFile);
+    QString competitionFiles() const;
     void UpdateFilemenu();
     void ActivateSelectedFile();
     void FileChoose_Click();

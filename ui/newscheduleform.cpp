@@ -30,7 +30,7 @@ void NewScheduleForm::showEvent(QShowEvent* event) {
 }
 
 void NewScheduleForm::Form_Activate() {
-    ui_->ScheduleName->setText(QStringLiteral("Name"));
+    ui_->ScheduleName->setText(state_.texts.get(QStringLiteral("NSF_DEFAULT_NAME")));
     ui_->ScheduleName->selectAll();
     ui_->NewSchedOK->setText(state_.texts.get(QStringLiteral("GENERAL_OK")));
     ui_->NewSchedCancel->setText(state_.texts.get(QStringLiteral("GENERAL_CANCEL")));

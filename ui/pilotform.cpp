@@ -51,11 +51,11 @@ void PilotForm::showEvent(QShowEvent* event) {
 void PilotForm::Form_Activate() {
     ui_->PilotOK->setText(state_.texts.get(QStringLiteral("GENERAL_OK")));
     ui_->PilotCancel->setText(state_.texts.get(QStringLiteral("GENERAL_CANCEL")));
-    CentreOverMainWindow(*this);
     const int index = state_.work.EditPilotIndex;
     const bool adding = state_.work.PilotEditMode == 0;
-    setWindowTitle(adding ? QStringLiteral("Registrer ny pilot")
-                          : QStringLiteral("Editer pilot-data"));
+    setWindowTitle(state_.texts.get(adding ? QStringLiteral("PILOT_FORM_ADD_CAPTION")
+                                           : QStringLiteral("PILOT_FORM_EDIT_CAPTION")));
+    CentreOverMainWindow(*this);
 
     const Pilot& pilot = state_.contest.Pilots[index];
     const QString texts[] = {

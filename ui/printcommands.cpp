@@ -74,6 +74,10 @@ PrintPreviewForm& PrintCommands::printPreviewForm() {
     return *printPreviewForm_;
 }
 
+QString PrintCommands::text(const char* key) const {
+    return state_.texts.get(QString::fromLatin1(key));
+}
+
 PrintSettings PrintCommands::printSettings() const {
     PrintSettings settings = PrintSettingsFrom(state_.settings);
     settings.caption = mainWindow_.windowTitle();
@@ -92,13 +96,13 @@ void PrintCommands::PrintResults_Click() {
     const auto results = std::make_shared<const PreparedResults>(
         views_.prepareResults({form.rounds(), form.dropLowest()}));
     const PrintSettings settings = printSettings();
-    send(QStringLiteral("Results"), [this, settings, copies, results](PrintTarget& target) {
+    send(text("PRINT_RESULTS_NAME"), [this, settings, copies, results](PrintTarget& target) {
         PrintResults(*results, state_.texts, settings, copies, target);
     });
 }
 
 void PrintCommands::PrintCompetitors_Click() {
-    printCompetitorList("PRINT_COMP_FORM_CAPTION", QStringLiteral("Pilot list"), true);
+    printCompetitorList("PRINT_COMP_FORM_CAPTION", text("PRINT_PILOT_LIST_NAME"), true);
 }
 
 void PrintCommands::FileExportPilotList_Click() {
@@ -110,7 +114,7 @@ void PrintCommands::FileExportPilotList_Click() {
 }
 
 void PrintCommands::PrintJudges_Click() {
-    printCompetitorList("PRINT_JUDGE_FORM_CAPTION", QStringLiteral("Judge list"), false);
+    printCompetitorList("PRINT_JUDGE_FORM_CAPTION", text("PRINT_JUDGE_LIST_NAME"), false);
 }
 
 void PrintCommands::printCompetitorList(const char* captionKey, const QString& reportName,
@@ -138,7 +142,7 @@ void PrintCommands::PrintStartList_Click() {
     if (options.copies <= 0)
         return;
     const PrintSettings settings = printSettings();
-    send(QStringLiteral("Start list"), [this, settings, options](PrintTarget& target) {
+    send(text("PRINT_START_LIST_NAME"), [this, settings, options](PrintTarget& target) {
         PrintStartList(state_.contest, state_.texts, settings, options, target);
     });
 }
@@ -153,13 +157,12 @@ void PrintCommands::PrintScoresheets_Click() {
         return;
     const Contest& contest = state_.contest;
     if (ScoreSheetCount(contest, options.choice) == 0) {
-        feedback_.showMessage(QStringLiteral("There are no score sheets to print: the "
-                                             "competition has no judges or no pilots."));
+        feedback_.showMessage(text("PRINT_NO_SCORE_SHEETS_MESSAGE"));
         return;
     }
     QString reportName = options.choice == ScoreSheetChoice::OneSingleSheet
-                             ? QStringLiteral("Blank score sheet")
-                             : QStringLiteral("Score sheets");
+                             ? text("PRINT_BLANK_SHEET_NAME")
+                             : text("PRINT_SCORE_SHEETS_NAME");
     const bool oneJudge = options.choice == ScoreSheetChoice::OneJudgeAllPilots;
     if (oneJudge || options.choice == ScoreSheetChoice::AllJudgesOnePilot) {
         const int index =
@@ -168,10 +171,12 @@ void PrintCommands::PrintScoresheets_Click() {
             return;
         if (oneJudge) {
             options.judge = index;
-            reportName += QStringLiteral(" - judge ") + contest.Judges[index].Name;
+            reportName =
+                text("PRINT_SHEETS_OF_JUDGE_NAME").arg(reportName, contest.Judges[index].Name);
         } else {
             options.pilot = index;
-            reportName += QStringLiteral(" - pilot ") + contest.Pilots[index].Name;
+            reportName =
+                text("PRINT_SHEETS_OF_PILOT_NAME").arg(reportName, contest.Pilots[index].Name);
         }
     }
     const PrintSettings settings = printSettings();
@@ -186,7 +191,7 @@ void PrintCommands::PrintScores(const RoundMarks& marks) {
     if (pilot < 0 || pilot >= state_.contest.PilotCount)
         return;
     const PrintSettings settings = printSettings();
-    send(QStringLiteral("Round %1 - %2").arg(round).arg(state_.contest.Pilots[pilot].Name),
+    send(text("PRINT_ROUND_SCORES_NAME").arg(round).arg(state_.contest.Pilots[pilot].Name),
          [this, settings, pilot, round, marks](PrintTarget& target) {
              PrintRoundScores(state_.contest, state_.texts, settings, pilot, round, marks, target);
          });
@@ -206,22 +211,18 @@ void PrintCommands::send(const QString& reportName, const Report& report) {
     const Settings& chosen = state_.settings;
     const bool toPdf = chosen.PrintDestination == PrintDestinationPdf;
     if (toPdf && chosen.PdfFolder.isEmpty()) {
-        feedback_.showMessage(QStringLiteral("No folder for the PDF files has been chosen. "
-                                             "Choose one under Configure, Printing."));
+        feedback_.showMessage(text("PRINT_NO_PDF_FOLDER_MESSAGE"));
         return;
     }
     if (!toPdf && !SystemPrinterReady()) {
-        feedback_.showMessage(QStringLiteral("No printer is set up on this computer. Under "
-                                             "Configure, Printing the reports can be written "
-                                             "to PDF files instead."));
+        feedback_.showMessage(text("PRINT_NO_PRINTER_MESSAGE"));
         return;
     }
     if (chosen.PrintPreview == 1) {
         Status drawn;
         feedback_.showProgress(0);
         const bool confirmed = printPreviewForm().confirm(
-            reportName, toPdf ? QStringLiteral("&Write PDF") : QStringLiteral("&Print"), report,
-            drawn);
+            reportName, text(toPdf ? "PPF_WRITE_PDF_CAPTION" : "PPF_PRINT_CAPTION"), report, drawn);
         feedback_.hideProgress();
         if (!drawn)
             feedback_.showMessage(drawn.message);
@@ -238,9 +239,10 @@ void PrintCommands::send(const QString& reportName, const Report& report) {
                                  report);
         }
         feedback_.hideProgress();
-        feedback_.showMessage(written ? QStringLiteral("The report was written to the file\n%1")
-                                            .arg(QDir::toNativeSeparators(path))
-                                      : written.message);
+        const QString file = u'\n' + QDir::toNativeSeparators(path);
+        feedback_.showMessage(written ? text("PRINT_WRITTEN_MESSAGE") + file
+                                      : text("PRINT_PDF_FAILED_MESSAGE") + file +
+                                            QStringLiteral("\n\n") + written.message);
         return;
     }
     Status printed;
@@ -252,7 +254,8 @@ void PrintCommands::send(const QString& reportName, const Report& report) {
     }
     feedback_.hideProgress();
     if (!printed)
-        feedback_.showMessage(printed.message);
+        feedback_.showMessage(text("PRINT_PRINTER_FAILED_MESSAGE") + QStringLiteral("\n\n") +
+                              printed.message);
 }
 
 } // namespace veltra

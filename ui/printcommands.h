@@ -58,6 +58,7 @@ class PrintCommands final : public QObject {
     PrintPreviewForm& printPreviewForm();
 
   private:
+    QString text(const char* key) const;
     PrintSettings printSettings() const;
     void printCompetitorList(const char* captionKey, const QString& reportName, bool pilots);
     // Sends the report where the settings say; `reportName` names its PDF file.

@@ -4,6 +4,7 @@
 #include "ui/formsupport.h"
 #include "ui_printpreviewform.h"
 
+#include <QGraphicsView>
 #include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QShowEvent>
@@ -17,6 +18,11 @@ PrintPreviewForm::PrintPreviewForm(const Texts& texts, QWidget& mainWindow)
     pages_ = new QPrintPreviewWidget(&printer_, ui_->PreviewArea);
     pages_->setObjectName(QStringLiteral("PreviewPages"));
     ui_->PreviewArea->layout()->addWidget(pages_);
+    // The pages take the focus between the view buttons above them and the buttons below.
+    if (auto* view = pages_->findChild<QGraphicsView*>()) {
+        QWidget::setTabOrder(ui_->PreviewWholePage, view);
+        QWidget::setTabOrder(view, ui_->PreviewSend);
+    }
     connect(pages_, &QPrintPreviewWidget::paintRequested, this,
             &PrintPreviewForm::PreviewPages_PaintRequested);
     connect(pages_, &QPrintPreviewWidget::previewChanged, this, &PrintPreviewForm::showPageCount);
@@ -71,8 +77,8 @@ void PrintPreviewForm::PreviewPages_PaintRequested(QPrinter* printer) {
 
 void PrintPreviewForm::showPageCount() {
     const int count = pages_->pageCount();
-    ui_->PreviewPageCount->setText(count == 1 ? QStringLiteral("1 page")
-                                              : QStringLiteral("%1 pages").arg(count));
+    ui_->PreviewPageCount->setText(count == 1 ? texts_.get(QStringLiteral("PPF_ONE_PAGE"))
+                                              : texts_.get(QStringLiteral("PPF_PAGES")).arg(count));
 }
 
 } // namespace veltra

@@ -55,6 +55,7 @@ void ScheduleForm::CompetitionSchedule_Click() {
 void ScheduleForm::openEditor() {
     if (!editSchedForm_)
         editSchedForm_ = new EditSchedForm(state_, this);
+    editSchedForm_->setCompetitionSchedule(competitionSchedule_.ContSchedule);
     editSchedForm_->exec();
 }
 
@@ -89,16 +90,13 @@ void ScheduleForm::ScheduleRemove_Click() {
     if (!item)
         return;
     const QString name = item->text();
-    const QMessageBox::StandardButton answer =
-        QMessageBox::question(this, QString::fromLatin1(ProgramName),
-                              QStringLiteral("Vil du virkelig slette '") + name + u'\'',
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer == QMessageBox::Yes) {
+    const Texts& texts = state_.texts;
+    if (AskYesNo(*this, texts, texts.get(QStringLiteral("SF_DELETE_QUESTION")).arg(name))) {
         const QString path = state_.work.ProgramDir + u'/' + name;
         QFile file(path);
         if (!file.remove())
             QMessageBox::warning(this, QString::fromLatin1(ProgramName),
-                                 QStringLiteral("The schedule %1 could not be deleted: %2")
+                                 texts.get(QStringLiteral("SF_DELETE_FAILED"))
                                      .arg(QDir::toNativeSeparators(path), file.errorString()));
     }
     refreshFiles();

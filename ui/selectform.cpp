@@ -10,6 +10,7 @@ SelectForm::SelectForm(const Contest& contest, const Texts& texts, QWidget& main
       ui_(std::make_unique<Ui::SelectForm>()) {
     ui_->setupUi(this);
     connect(ui_->SelectOK, &QPushButton::clicked, this, &SelectForm::SelectOK_Click);
+    connect(ui_->SelectList, &QListWidget::itemDoubleClicked, this, &SelectForm::SelectOK_Click);
     ApplyLanguageCaptions(*this, texts_);
 }
 
@@ -29,10 +30,12 @@ void SelectForm::showEvent(QShowEvent* event) {
     confirmed_ = false;
     QListWidget& list = *ui_->SelectList;
     if (tag_ == QLatin1String("JUDGES")) {
+        ui_->SelectPrompt->setText(texts_.get(QStringLiteral("SELECT_FORM_JUDGE_PROMPT")));
         list.clear();
         for (int j = 0; j < contest_.JudgeCount; ++j)
             list.addItem(contest_.Judges[j].Name);
     } else if (tag_ == QLatin1String("PILOTS")) {
+        ui_->SelectPrompt->setText(texts_.get(QStringLiteral("SELECT_FORM_PILOT_PROMPT")));
         list.clear();
         for (int p = 0; p < contest_.PilotCount; ++p)
             list.addItem(contest_.Pilots[p].Name);

@@ -12,8 +12,9 @@ class SelectForm;
 
 namespace veltra {
 
-// Picks one judge or one pilot. The caller sets the tag to "JUDGES" or "PILOTS", shows the
-// dialog modally and then reads the list index, which is the record's index in the store.
+// Picks one judge or one pilot; a prompt above the list says which, and OK, Enter or a double
+// click takes the line. The caller sets the tag to "JUDGES" or "PILOTS", shows the dialog
+// modally and then reads the list index, which is the record's index in the store.
 class SelectForm final : public QDialog {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "ui/startorderdraw.h"
 
 #include "core/contestfiles.h"
+#include "ui/editorsupport.h"
 
 #include <QMessageBox>
 
@@ -13,10 +14,8 @@ bool confirmed(const AppState& state, QWidget& parent) {
                              state.texts.get(QStringLiteral("TOO_FEW_TO_DRAW_STARTORDER_WARNING")));
         return false;
     }
-    return QMessageBox::question(&parent, QString::fromLatin1(ProgramName),
-                                 state.texts.get(QStringLiteral("DRAW_STARTORDER_CONFIRM_MESSAGE")),
-                                 QMessageBox::Ok | QMessageBox::Cancel,
-                                 QMessageBox::Ok) == QMessageBox::Ok;
+    return AskOkCancel(parent, state.texts,
+                       state.texts.get(QStringLiteral("DRAW_STARTORDER_CONFIRM_MESSAGE")));
 }
 
 } // namespace

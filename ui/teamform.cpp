@@ -16,6 +16,8 @@ TeamForm::TeamForm(AppState& state, QWidget* parent)
     connect(ui_->AddPilot, &QPushButton::clicked, this, &TeamForm::AddPilot_Click);
     connect(ui_->RemovePilot, &QPushButton::clicked, this, &TeamForm::RemovePilot_Click);
     connect(ui_->TeamName, &QLineEdit::textChanged, this, &TeamForm::updateButtons);
+    connect(ui_->PilotsInTeamList, &QListWidget::itemSelectionChanged, this,
+            &TeamForm::updateButtons);
     connect(ui_->TeamOK, &QPushButton::clicked, this, &TeamForm::accept);
     connect(ui_->TeamCancel, &QPushButton::clicked, this, &TeamForm::reject);
 }
@@ -49,15 +51,16 @@ void TeamForm::Form_Activate() {
     ui_->TeamOK->setText(state_.texts.get(QStringLiteral("GENERAL_OK")));
     ui_->TeamCancel->setText(state_.texts.get(QStringLiteral("GENERAL_CANCEL")));
     CentreOverMainWindow(*this);
+    ui_->PilotsInTeamList->clearSelection();
     updateButtons();
-    ui_->RemovePilot->setEnabled(false);
     ui_->TeamName->setFocus();
 }
 
 void TeamForm::updateButtons() {
     const int count = ui_->PilotsInTeamList->count();
     ui_->AddPilot->setEnabled(count < EditorMaxMembers);
-    ui_->RemovePilot->setEnabled(count > 0);
+    // Any member can be removed, also from a full team, once one is selected.
+    ui_->RemovePilot->setEnabled(!ui_->PilotsInTeamList->selectedItems().isEmpty());
     ui_->TeamOK->setEnabled(TeamCanBeStored(ui_->TeamName->text(), count));
 }
 

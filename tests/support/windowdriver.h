@@ -62,6 +62,16 @@ inline QStringList lines(const QListWidget& list) {
     return texts;
 }
 
+// Alt and a control's access key, in the window the user works in. A button clicks a moment
+// after its key, once it has shown itself pressed.
+inline void accessKey(QWidget& window, Qt::Key key) {
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window))
+        throw std::runtime_error("the window does not become active");
+    QTest::keyClick(&window, key, Qt::AltModifier);
+    QTest::qWait(150);
+}
+
 // The menu bar's own keyboard path: Alt and the menu's access key, then the item's (a submenu's
 // item after the submenu's). A menu left open because its item was disabled is closed afterwards.
 inline void chooseMenu(QWidget& window, Qt::Key menuKey, std::initializer_list<Qt::Key> itemKeys) {

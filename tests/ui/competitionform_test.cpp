@@ -59,7 +59,7 @@ TEST_F(CompetitionWindow, ANewCompetitionIsRefusedWithoutADateAndSavedWhereTheDi
     state.work.NewContestPending = 1;
     QSignalSpy named(&form, &CompetitionForm::contestFileNamed);
     form.show();
-    EXPECT_EQ(form.windowTitle(), "Ny konkurranse");
+    EXPECT_EQ(form.windowTitle(), "New competition");
     EXPECT_EQ(QStringList({box("CompetitionName").text(), box("RoundsText").text(),
                            box("StartNoOffsetText").text()}),
               QStringList({"", "4", "1"}));

@@ -1,3 +1,4 @@
+#include "core/language.h"
 #include "support/ptypair.h"
 #include "support/windowfixtures.h"
 #include "ui/helpform.h"
@@ -60,19 +61,29 @@ TEST_F(ConfigForms, AboutClosesOnAClickAnywhereAndHelpShowsTheManualBesideTheMai
     auto& browser = control<QTextBrowser>(*help, "HelpText");
     EXPECT_EQ(browser.documentTitle(), "Veltra user manual");
     EXPECT_TRUE(browser.toHtml().contains(QStringLiteral("VRD_Connected")));
-    // Every link within the manual leads somewhere.
-    QFile source(QString::fromLatin1(ManualUrl).mid(3));
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(source.readAll());
-    QStringList missing;
-    for (const QRegularExpressionMatch& link :
-         QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(html)) {
-        if (!html.contains(QStringLiteral("id=\"%1\"").arg(link.captured(1))))
-            missing << link.captured(1);
-    }
-    EXPECT_TRUE(missing.isEmpty()) << missing.join(u' ').toStdString();
     click(*help, "HelpReturn");
     EXPECT_FALSE(help->isVisible());
+
+    // With the Norwegian language file the manual is the Norwegian one.
+    ASSERT_TRUE(ReadLanguageFile(shippedFile("Norsk.lng"), state->texts));
+    chooseMenu(*form, Qt::Key_H, Qt::Key_V);
+    EXPECT_EQ(browser.documentTitle(), QString::fromUtf8("Veltra brukerhåndbok"));
+    click(*help, "HelpContents");
+    EXPECT_EQ(browser.documentTitle(), QString::fromUtf8("Veltra brukerhåndbok"));
+
+    // Every link within each manual leads somewhere.
+    for (const char* page : {"index.html", "norsk.html"}) {
+        QFile source(QStringLiteral(VELTRA_SOURCE_DIR "/resources/manual/") + QLatin1String(page));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << page;
+        const QString html = QString::fromUtf8(source.readAll());
+        QStringList missing;
+        for (const QRegularExpressionMatch& link :
+             QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(html)) {
+            if (!html.contains(QStringLiteral("id=\"%1\"").arg(link.captured(1))))
+                missing << link.captured(1);
+        }
+        EXPECT_TRUE(missing.isEmpty()) << page << ' ' << missing.join(u' ').toStdString();
+    }
 }
 
 TEST_F(ConfigForms, RemoteDisplaySettingsAreStoredAndAPortThatCannotOpenIsReported) {

@@ -10,11 +10,13 @@
 #include "ui/explainform.h"
 #include "ui/fileselectform.h"
 #include "ui/formsupport.h"
+#include "ui/helpform.h"
 #include "ui/judgeform.h"
 #include "ui/maneuverform.h"
 #include "ui/newscheduleform.h"
 #include "ui/pilotform.h"
 #include "ui/printcompform.h"
+#include "ui/printpreviewform.h"
 #include "ui/printresform.h"
 #include "ui/printstartform.h"
 #include "ui/scheduleform.h"
@@ -25,10 +27,17 @@
 #include "ui/viewform.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace veltra;
@@ -206,42 +215,351 @@ TEST_F(Main, AMissingLanguageFileADamagedSettingsFileOrAFailedSaveIsReported) {
     EXPECT_TRUE(shown.contains(QStringLiteral("Veltra.ini"))) << shown.toStdString();
 }
 
+namespace {
+
+QString withoutAccessKey(QString caption) {
+    caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+QChar accessKeyOf(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != u'&')
+            continue;
+        if (caption[i + 1] != u'&')
+            return caption[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+QString nameOf(const QObject* object) {
+    return object->objectName().isEmpty() ? QString::fromLatin1(object->metaObject()->className())
+                                          : object->objectName();
+}
+
+// What a session in one shipped language may show: its file's texts (a "%1" stands for any
+// text), and no word that only the other language file uses.
+class Language {
+  public:
+    Language(const char* own, const char* other) {
+        Texts ownTexts;
+        Texts otherTexts;
+        EXPECT_TRUE(ReadLanguageFile(shippedFile(own), ownTexts));
+        EXPECT_TRUE(ReadLanguageFile(shippedFile(other), otherTexts));
+        QSet<QString> ownWords;
+        for (const LanguageKey& key : LanguageKeys()) {
+            const QString name = QString::fromLatin1(key.key);
+            if (!key.used)
+                continue;
+            texts_ << ownTexts.get(name);
+            QStringList parts = withoutAccessKey(ownTexts.get(name))
+                                    .split(QRegularExpression(QStringLiteral("%\\d")));
+            for (QString& part : parts)
+                part = QRegularExpression::escape(part);
+            patterns_ << QRegularExpression(
+                QRegularExpression::anchoredPattern(parts.join(QStringLiteral(".+"))));
+            ownWords.unite(wordsOf(ownTexts.get(name)));
+            foreignWords_.unite(wordsOf(otherTexts.get(name)));
+        }
+        foreignWords_.subtract(ownWords);
+        texts_ << QString::fromLatin1(ProgramName) << QString::fromLatin1(MainCaption);
+    }
+
+    bool hasText(const QString& caption) const {
+        if (texts_.contains(caption))
+            return true;
+        const QString shown = withoutAccessKey(caption);
+        return std::any_of(patterns_.begin(), patterns_.end(),
+                           [&](const QRegularExpression& p) { return p.match(shown).hasMatch(); });
+    }
+
+    // Names the user typed (maneuvers, pilots, clubs) may hold any word.
+    void allowUserWords(const QString& text) { foreignWords_.subtract(wordsOf(text)); }
+
+    QString foreignWordIn(const QString& text) const {
+        for (const QString& word : wordsOf(text)) {
+            if (foreignWords_.contains(word))
+                return word;
+        }
+        return {};
+    }
+
+  private:
+    static QSet<QString> wordsOf(const QString& text) {
+        QSet<QString> words;
+        for (const QString& word :
+             withoutAccessKey(text).split(QRegularExpression(QStringLiteral("[^\\w]+")))) {
+            if (word.size() >= 4)
+                words << word;
+        }
+        return words;
+    }
+
+    QStringList texts_;
+    QList<QRegularExpression> patterns_;
+    QSet<QString> foreignWords_;
+};
+
+// Controls whose text is the user's data or a number, never a caption.
+const QStringList kDataLabels = {"lblDirectory", "JudgeNumber", "AboutVersion"};
+
+void checkTexts(QWidget& window, const Language& language, QStringList& faults) {
+    const QString where = nameOf(&window) + QStringLiteral(": ");
+    const auto caption = [&](const QObject* control, const QString& text) {
+        if (!text.isEmpty() && !language.hasText(text))
+            faults << where + nameOf(control) + QStringLiteral(" shows \"") + text + u'"';
+    };
+    const auto data = [&](const QObject* control, const QString& text) {
+        const QString word = language.foreignWordIn(text);
+        if (!word.isEmpty())
+            faults << where + nameOf(control) + QStringLiteral(" shows the word ") + word;
+    };
+    caption(&window, window.windowTitle());
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&window))
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(control);
+            label && !kDataLabels.contains(label->objectName()))
+            caption(label, label->text());
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            caption(button, button->text());
+        else if (auto* group = qobject_cast<QGroupBox*>(control))
+            caption(group, group->title());
+        else if (auto* edit = qobject_cast<QLineEdit*>(control))
+            data(edit, edit->text());
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(control))
+            data(text, text->toPlainText());
+        else if (auto* list = qobject_cast<QListWidget*>(control))
+            data(list, lines(*list).join(u'\n'));
+        else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            for (int i = 0; i < combo->count(); ++i)
+                data(combo, combo->itemText(i));
+        }
+    }
+}
+
+// Every access key of a window leads to one control; a label that names a control has one and
+// leads to that control.
+void checkAccessKeys(QWidget& window, QStringList& faults) {
+    QHash<QChar, QString> owners;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&window))
+            continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            text = label->text();
+            if (accessKeyOf(text).isNull() != !label->buddy())
+                faults << nameOf(&window) + u':' + nameOf(label) +
+                              QStringLiteral(" has an access key without a control or the reverse");
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            text = button->text();
+        } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+            text = group->title();
+        }
+        const QChar key = accessKeyOf(text);
+        if (key.isNull())
+            continue;
+        if (owners.contains(key))
+            faults << nameOf(&window) + QStringLiteral(": access key ") + key +
+                          QStringLiteral(" of ") + owners[key] + QStringLiteral(" and ") +
+                          nameOf(control);
+        owners.insert(key, nameOf(control));
+    }
+}
+
+// A caption, label, button or list is wide enough for all of its text.
+void checkNothingCut(QWidget& window, QStringList& faults) {
+    const auto cut = [&](const QWidget* control, const QString& text) {
+        faults << nameOf(&window) + u':' + nameOf(control) + QStringLiteral(" cuts \"") + text +
+                      u'"';
+    };
+    if (window.width() < CaptionWidth(window))
+        cut(&window, window.windowTitle());
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&window))
+            continue;
+        const int needed = control->sizeHint().width();
+        if (auto* label = qobject_cast<QLabel*>(control);
+            label && !label->wordWrap() && label->width() < needed)
+            cut(label, label->text());
+        else if (auto* button = qobject_cast<QAbstractButton*>(control);
+                 button && !button->text().isEmpty() && button->width() < needed)
+            cut(button, button->text());
+        else if (auto* group = qobject_cast<QGroupBox*>(control);
+                 group && group->width() < group->minimumSizeHint().width())
+            cut(group, group->title());
+        else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            for (int i = 0; i < combo->count(); ++i) {
+                if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) + 30 >
+                    combo->width())
+                    cut(combo, combo->itemText(i));
+            }
+        }
+    }
+}
+
+// Tab goes from each control to one below it or to its right, never back up or to the left.
+void checkTabOrder(QWidget& window, QStringList& faults) {
+    const int slack = 8;
+    QWidget* previous = nullptr;
+    QPoint previousAt;
+    for (QWidget* control = window.nextInFocusChain(); control && control != &window;
+         control = control->nextInFocusChain()) {
+        if (control->window() != &window || !control->isVisibleTo(&window) ||
+            !(control->focusPolicy() & Qt::TabFocus) || control->focusProxy())
+            continue;
+        const QPoint at = control->mapTo(&window, QPoint(0, 0));
+        if (previous) {
+            const bool up = at.y() < previousAt.y() - slack;
+            const bool sameRow = std::abs(at.y() - previousAt.y()) <= slack;
+            const bool right = at.x() > previousAt.x() + slack;
+            const bool left = at.x() < previousAt.x() - slack;
+            if ((up && !right) || (sameRow && left))
+                faults << nameOf(&window) + QStringLiteral(": Tab goes back from ") +
+                              nameOf(previous) + QStringLiteral(" to ") + nameOf(control);
+        }
+        previous = control;
+        previousAt = at;
+    }
+}
+
+void checkMenus(MainForm& form, const Language& language, QStringList& faults) {
+    QList<QList<QAction*>> groups{form.menuBar()->actions()};
+    for (QMenu* menu : form.findChildren<QMenu*>())
+        groups << menu->actions();
+    for (const QList<QAction*>& group : groups) {
+        QHash<QChar, QString> owners;
+        for (QAction* item : group) {
+            if (item->isSeparator() || !item->isVisible())
+                continue;
+            const bool recentFile =
+                item->objectName().size() == 5 && item->objectName().startsWith(u"File");
+            if (!recentFile && !language.hasText(item->text()))
+                faults << QStringLiteral("menu item shows \"") + item->text() + u'"';
+            const QChar key = accessKeyOf(item->text());
+            if (key.isNull())
+                continue;
+            if (owners.contains(key))
+                faults << QStringLiteral("menu access key ") + key + QStringLiteral(" of ") +
+                              owners[key] + QStringLiteral(" and ") + item->text();
+            owners.insert(key, item->text());
+        }
+    }
+}
+
+// Every window of the program in a session with one of the shipped language files, with the
+// demo contest open.
+class EveryWindow : public MainWindowTest, public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ASSERT_TRUE(QFile::copy(shippedFile("Klubbprogram.sch"), path("Klubbprogram.sch")));
+        const QDir demo(QStringLiteral(VELTRA_SOURCE_DIR "/examples/demo"));
+        ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("demo")));
+        QString contest;
+        for (const QString& file : demo.entryList(QDir::Files)) {
+            ASSERT_TRUE(QFile::copy(demo.filePath(file), path("demo/") + file));
+            if (file.endsWith(QStringLiteral(".cnt")))
+                contest = file;
+        }
+        const QByteArray settings = "LANGUAGE_FILE," + QByteArray(GetParam()) +
+                                    "\r\nFILES_IN_FILEMENU,1\r\nFILENAMES_IN_FILEMENU_1," +
+                                    contest.toLatin1() + "\r\nFILELOCATIONS_IN_FILEMENU_1," +
+                                    path("demo/").toLatin1() + "\r\n";
+        ASSERT_TRUE(writeBytes(ini(), settings));
+    }
+};
+
+} // namespace
+
 // A key the language file names reaches its control only when exactly one control of its
-// window carries it.
-TEST_F(Main, EveryCaptionKeyHasOneControlInItsWindowThatShowsTheLanguageFilesText) {
-    ASSERT_TRUE(writeBytes(ini(), "LANGUAGE_FILE,Norsk.lng\r\n"));
+// window carries it; what each window shows once it is shown comes from the file in use.
+TEST_P(EveryWindow, ShowsTheLanguageFilesTextsWholeWithUniqueAccessKeysAndTabsInVisualOrder) {
+    const bool english = GetParam() == std::string("English.lng");
+    Language language(GetParam(), english ? "Norsk.lng" : "English.lng");
     auto form = start();
+    form->menuCommand(QStringLiteral("File1"))->trigger();
+    ASSERT_GT(state->contest.PilotCount, 0);
+    const Contest& contest = state->contest;
+    for (int m = 0; m < contest.ManeuverCount; ++m)
+        language.allowUserWords(contest.ManeuverName[m]);
+    for (int p = 0; p < contest.PilotCount; ++p) {
+        const Pilot& pilot = contest.Pilots[p];
+        for (const QString* field :
+             {&pilot.Name, &pilot.Club, &pilot.Plane, &pilot.Engine, &pilot.Radio})
+            language.allowUserWords(*field);
+    }
     AppState& s = *state;
     std::vector<std::unique_ptr<QWidget>> made;
-    made.push_back(std::make_unique<AboutForm>(s.texts, *form));
-    made.push_back(std::make_unique<ConfigGeneralForm>(s.settings, s.texts, *form));
-    made.push_back(std::make_unique<ConfigRemoteDisplayForm>(s.settings, s.texts, *form));
-    made.push_back(std::make_unique<CompetitionForm>(s));
-    made.push_back(std::make_unique<PilotForm>(s));
-    made.push_back(std::make_unique<JudgeForm>(s));
-    made.push_back(std::make_unique<DefineTeamsForm>(s));
-    made.push_back(std::make_unique<TeamForm>(s));
-    made.push_back(std::make_unique<ScheduleForm>(s));
-    made.push_back(std::make_unique<NewScheduleForm>(s));
-    made.push_back(std::make_unique<EditSchedForm>(s));
-    made.push_back(std::make_unique<ManeuverForm>(s));
-    made.push_back(std::make_unique<ScoresForm>(s));
-    made.push_back(std::make_unique<ViewForm>(s));
-    made.push_back(std::make_unique<PrintResForm>(s));
-    made.push_back(std::make_unique<ConfigPrintingForm>(s.settings, s.texts, *form));
-    made.push_back(std::make_unique<PrintCompForm>(s.texts, *form));
-    made.push_back(std::make_unique<PrintStartForm>(s.contest, s.texts, *form));
-    made.push_back(std::make_unique<ScoreSheetConfirmForm>(s.contest, s.texts, *form));
-    made.push_back(std::make_unique<ExplainForm>(s, *form));
-    QList<QWidget*> windows = {form.get(), &form->fileSelectForm(), &form->selectForm()};
-    for (const auto& window : made)
-        windows << window.get();
+    const auto make = [&made](auto* window) {
+        made.emplace_back(window);
+        return window;
+    };
+    auto* printRes = make(new PrintResForm(s, form.get()));
+    auto* printComp = make(new PrintCompForm(s.texts, *form));
+    auto* printStart = make(new PrintStartForm(s.contest, s.texts, *form));
+    auto* preview = make(new PrintPreviewForm(s.texts, *form));
+    auto* view = make(new ViewForm(s, form.get()));
+    const auto caption = [&s](const char* key) { return s.texts.get(QString::fromLatin1(key)); };
+    // Each window with what its command does before showing it.
+    const std::vector<std::pair<QWidget*, std::function<void()>>> windows = {
+        {form.get(), [] {}},
+        {make(new AboutForm(s.texts, *form)), [] {}},
+        {make(new HelpForm(s.texts, *form)), [] {}},
+        {make(new ConfigGeneralForm(s.settings, s.texts, *form)), [] {}},
+        {make(new ConfigRemoteDisplayForm(s.settings, s.texts, *form)), [] {}},
+        {make(new ConfigPrintingForm(s.settings, s.texts, *form)), [] {}},
+        {&form->competitionForm(), [&s] { s.work.EditMode = 1; }},
+        {make(new PilotForm(s, &form->competitionForm())),
+         [&s] {
+             s.work.EditPilotIndex = s.contest.PilotCount;
+             s.work.PilotEditMode = 0;
+         }},
+        {make(new JudgeForm(s, &form->competitionForm())),
+         [&s] {
+             s.work.EditJudgeIndex = 0;
+             s.work.JudgeEditMode = 1;
+         }},
+        {make(new DefineTeamsForm(s, form.get())), [] {}},
+        {make(new TeamForm(s, form.get())), [] {}},
+        {&form->selectForm(), [&form] { form->selectForm().setTag(QStringLiteral("JUDGES")); }},
+        {&form->fileSelectForm(),
+         [&form, &caption] {
+             form->fileSelectForm().addFileType(FileSelectForm::FileType(
+                 caption("FSF_COMPETITION_FILES"), QStringLiteral("*.cnt")));
+         }},
+        {make(new ScheduleForm(s, form.get())), [] {}},
+        {make(new NewScheduleForm(s, form.get())), [] {}},
+        {make(new EditSchedForm(s, form.get())), [] {}},
+        {make(new ManeuverForm(s, form.get())), [] {}},
+        {make(new ScoresForm(s, form.get())), [] {}},
+        {make(new ExplainForm(s, *form, form.get())), [] {}},
+        {view, [view] { view->showStartList(); }},
+        {printRes, [&] { printRes->prepare(caption("PRINT_RESULT_FORM_CAPTION"), true); }},
+        {printRes, [&] { printRes->prepare(caption("VIEW_RESULT_CONFIRM_CAPTION"), false); }},
+        {printComp, [&] { printComp->prepare(caption("PRINT_JUDGE_FORM_CAPTION"), true); }},
+        {printComp, [&] { printComp->prepare(caption("EXPORT_PILOTLIST_FORM_CAPTION"), false); }},
+        {printStart, [&] { printStart->setWindowTitle(caption("PRINT_START_FORM_CAPTION")); }},
+        {make(new ScoreSheetConfirmForm(s.contest, s.texts, *form)), [] {}},
+        {preview,
+         [&] {
+             whenModal([](QWidget& shown) { shown.close(); });
+             Status drawn;
+             preview->confirm(
+                 caption("PRINT_RESULTS_NAME"), caption("PPF_PRINT_CAPTION"), [](PrintTarget&) {},
+                 drawn);
+         }},
+    };
 
-    Texts norwegian;
-    ASSERT_TRUE(ReadLanguageFile(shippedFile("Norsk.lng"), norwegian));
+    Texts shipped;
+    ASSERT_TRUE(ReadLanguageFile(shippedFile(GetParam()), shipped));
     QSet<QString> covered;
+    QSet<QString> names;
+    for (const auto& [window, prepare] : windows)
+        names << window->objectName();
     for (const LanguageKey& key : LanguageKeys()) {
-        for (QWidget* window : windows) {
+        for (const auto& [window, prepare] : windows) {
             if (window->objectName() != QLatin1String(key.window))
                 continue;
             covered << window->objectName();
@@ -253,12 +571,31 @@ TEST_F(Main, EveryCaptionKeyHasOneControlInItsWindowThatShowsTheLanguageFilesTex
             ASSERT_EQ(carriers.size(), 1) << key.key;
             QObject* carrier = carriers.first();
             const auto* widget = qobject_cast<QWidget*>(carrier);
-            const QString shown =
-                qobject_cast<QMenu*>(carrier)  ? carrier->property("title").toString()
-                : widget && widget->isWindow() ? widget->windowTitle()
-                                               : carrier->property("text").toString();
-            EXPECT_EQ(shown, norwegian.get(QString::fromLatin1(key.key))) << key.key;
+            const bool titled = qobject_cast<QMenu*>(carrier) || qobject_cast<QGroupBox*>(carrier);
+            const QString shown = titled ? carrier->property("title").toString()
+                                  : widget && widget->isWindow()
+                                      ? widget->windowTitle()
+                                      : carrier->property("text").toString();
+            EXPECT_EQ(shown, shipped.get(QString::fromLatin1(key.key))) << key.key;
         }
     }
-    EXPECT_EQ(covered.size(), windows.size());
+    EXPECT_EQ(covered, names);
+
+    QStringList faults;
+    checkMenus(*form, language, faults);
+    for (const auto& [window, prepare] : windows) {
+        prepare();
+        window->show();
+        QCoreApplication::processEvents();
+        checkTexts(*window, language, faults);
+        checkAccessKeys(*window, faults);
+        checkNothingCut(*window, faults);
+        checkTabOrder(*window, faults);
+        if (window != form.get())
+            window->hide();
+    }
+    EXPECT_EQ(faults, QStringList());
 }
+
+INSTANTIATE_TEST_SUITE_P(ShippedLanguages, EveryWindow,
+                         ::testing::Values("English.lng", "Norsk.lng"));

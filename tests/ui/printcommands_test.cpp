@@ -220,7 +220,7 @@ TEST_F(Printing, AMissingPrinterOrPdfFolderIsReported) {
     askCopies("Print pilot list", 0, &shown);
     chooseMenu(*form, Qt::Key_P, Qt::Key_P);
     EXPECT_EQ(shown, "Veltra:No folder for the PDF files has been chosen. Choose one under "
-                     "Configure, Printing.");
+                     "Configure > Printing.");
 
     if (QPrinter().outputFormat() == QPrinter::NativeFormat)
         GTEST_SKIP() << "a printer is set up on this machine, so nothing is refused";

@@ -1,5 +1,7 @@
+#include "support/contestfolder.h"
 #include "support/windowdriver.h"
 #include "ui/fileselectform.h"
+#include "ui/selectform.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -65,7 +67,7 @@ TEST_F(FileSelect, RefusesAPatternAsNameAndTakesAPickedFile) {
         EXPECT_EQ(name().text(), "b.CNT");
         QTest::keyClick(&name(), Qt::Key_Return);
     });
-    const auto chosen = form.choose(kCompetitions, dir.path(), true);
+    const auto chosen = form.choose(kCompetitions, dir.path(), FileSelectForm::Purpose::Open);
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->fileName, "b.CNT");
     EXPECT_EQ(chosen->folder, dir.path() + u'/');
@@ -88,25 +90,27 @@ TEST_F(FileSelect, TheFolderListCancelAndADoubleClickedFile) {
         EXPECT_TRUE(trimmedLines(folders).contains(QStringLiteral("sub")));
         click(form, "cmdCancel");
     });
-    EXPECT_FALSE(form.choose(kCompetitions, dir.path(), false));
+    EXPECT_FALSE(form.choose(kCompetitions, dir.path(), FileSelectForm::Purpose::Open));
     EXPECT_EQ(form.tag(), "CANCEL");
 
     whenModal([&](QWidget&) { doubleClickRow(files(), rowOf(files(), QStringLiteral("a.cnt"))); });
-    const auto picked = form.choose(kCompetitions, dir.path(), false);
+    const auto picked = form.choose(kCompetitions, dir.path(), FileSelectForm::Purpose::Open);
     ASSERT_TRUE(picked);
     EXPECT_EQ(picked->fileName, "a.cnt");
 }
 
 TEST_F(FileSelect, ChoosingAFileTypeDoesWhatTheCaptionSays) {
     form.addFileType(kCompetitions);
-    form.addFileType(QStringLiteral("Language files    (*.lng)"));
+    form.addFileType(
+        FileSelectForm::FileType(QStringLiteral("Language files"), QStringLiteral("*.lng")));
     form.setFolder(dir.path());
     QComboBox& types = control<QComboBox>(form, "cmbFilters");
+    EXPECT_EQ(types.itemText(1), "Language files    (*.lng)");
     // The caption, the name typed, the file type chosen by key and what the name becomes.
     const std::tuple<const char*, const char*, int, const char*> cases[] = {
         {"Lagre som", "Cup.cnt", 1, "Cup.lng"},
         // A name without a full stop takes the extension instead of being replaced by it.
-        {"Lagre som", "Cup", 0, "Cup.cnt"},
+        {"Save as", "Cup", 0, "Cup.cnt"},
         {"Åpne fil", "Cup.cnt", 1, "*.lng"},
         {"Velg fil", "Cup.cnt", 1, "Cup.cnt"}};
     for (const auto& [caption, typed, index, expected] : cases) {
@@ -118,4 +122,56 @@ TEST_F(FileSelect, ChoosingAFileTypeDoesWhatTheCaptionSays) {
         EXPECT_EQ(name().text(), QString::fromUtf8(expected)) << caption << ' ' << typed;
     }
     EXPECT_EQ(trimmedLines(files()), QStringList{"c.lng"});
+}
+
+TEST_F(FileSelect, SavingATypedFolderIsOpenedAndATypedPathChoosesItsOwnFolder) {
+    whenModal([&](QWidget&) {
+        EXPECT_EQ(form.windowTitle(), "Save as");
+        name().clear();
+        QTest::keyClicks(&name(), dir.path() + QStringLiteral("/sub"));
+        QTest::keyClick(&name(), Qt::Key_Return);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(form.folder(), dir.path() + QStringLiteral("/sub"));
+        EXPECT_EQ(trimmedLines(files()), QStringList{"d.cnt"});
+        name().clear();
+        QTest::keyClicks(&name(), dir.path() + QStringLiteral("/b.CNT"));
+        QTest::keyClick(&name(), Qt::Key_Return);
+    });
+    const auto chosen = form.choose(kCompetitions, dir.path(), FileSelectForm::Purpose::Save);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->fileName, "b.CNT");
+    EXPECT_EQ(chosen->folder, dir.path() + u'/');
+}
+
+TEST(Select, SaysWhatItAsksForAndTakesTheLineChosenByKeysOrByADoubleClick) {
+    QWidget main;
+    main.show();
+    Contest contest;
+    contest.Judges[0].Name = QStringLiteral("Ann");
+    contest.Judges[1].Name = QStringLiteral("Bo");
+    contest.JudgeCount = 2;
+    for (const char* pilot : {"Cy", "Di", "Ed"})
+        addPilot(contest, pilot);
+    const Texts texts;
+    SelectForm form(contest, texts, main);
+    QListWidget& list = control<QListWidget>(form, "SelectList");
+    form.setTag(QStringLiteral("JUDGES"));
+    whenModal([&](QWidget&) {
+        EXPECT_EQ(control<QLabel>(form, "SelectPrompt").text(), "Choose a &judge:");
+        QTest::keyClick(&list, Qt::Key_Down);
+        QTest::keyClick(&list, Qt::Key_Down);
+        QTest::keyClick(&list, Qt::Key_Return);
+    });
+    form.exec();
+    EXPECT_EQ(form.listIndex(), 1);
+
+    form.setTag(QStringLiteral("PILOTS"));
+    whenModal([&](QWidget& dialog) {
+        EXPECT_EQ(control<QLabel>(form, "SelectPrompt").text(), "Choose a &pilot:");
+        doubleClickRow(list, 2);
+        EXPECT_FALSE(dialog.isVisible());
+        dialog.close();
+    });
+    form.exec();
+    EXPECT_EQ(form.listIndex(), 2);
 }

@@ -88,3 +88,21 @@ TEST_F(TeamWindows, ATeamNeedsANameAndAMemberTakesAtMostThreeAndTwentyTeamsAreTh
     EXPECT_EQ(state.contest.TeamCount, EditorMaxTeams - 1);
     EXPECT_EQ(teamList().item(1)->text(), "Alle fire");
 }
+
+TEST_F(TeamWindows, AMemberOfAFullTeamIsRemovedWithTheKeyboard) {
+    Team& full = state.contest.Teams[0];
+    full.Members[2] = QStringLiteral("Per Olsen");
+    full.Members[1] = QString::fromUtf8("Kåre Ås");
+    full.MemberCount = 3;
+    whenModal([](QWidget& team) {
+        QTest::keyClick(team.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(team.focusWidget(), Qt::Key_Down);
+        accessKey(team, Qt::Key_R);
+        EXPECT_TRUE(enabled(team, "AddPilot"));
+        QTest::keyClick(team.focusWidget(), Qt::Key_Return);
+    });
+    doubleClickRow(teamList(), 0);
+    ASSERT_EQ(full.MemberCount, 2);
+    EXPECT_EQ(QStringList({full.Members[0], full.Members[1]}),
+              QStringList({QString::fromUtf8("Bjørn Æsøy"), "Per Olsen"}));
+}
