@@ -10,6 +10,9 @@
 namespace veltra {
 namespace {
 
+// The start number is a 16-bit whole number in the store and in the competition file.
+constexpr int kMaxStartNo = 32767;
+
 // Characters that no file name may hold on the director's PC.
 constexpr char16_t kFileNameForbidden[] = u"\\/:*?\"<>|";
 
@@ -159,12 +162,13 @@ PilotCheck CheckPilotBoxes(const PilotBoxes& boxes, const Contest& contest, int 
     const QString startNo = boxes.startNo.trimmed();
     if (startNo.isEmpty()) {
         entry.startNo = editIndex;
-    } else if (const std::optional<int> value = wholeNumber(startNo, 0, 999)) {
+    } else if (const std::optional<int> value = wholeNumber(startNo, 0, kMaxStartNo)) {
         entry.startNo = *value;
     } else {
         check.fault = pilotFault(PilotBox::StartNo,
                                  QStringLiteral("The start number must be a whole number from "
-                                                "0 to 999."));
+                                                "0 to %1.")
+                                     .arg(kMaxStartNo));
         return check;
     }
 
