@@ -16,7 +16,7 @@ TeamForm::TeamForm(AppState& state, QWidget* parent)
     connect(ui_->AddPilot, &QPushButton::clicked, this, &TeamForm::AddPilot_Click);
     connect(ui_->RemovePilot, &QPushButton::clicked, this, &TeamForm::RemovePilot_Click);
     connect(ui_->TeamName, &QLineEdit::textChanged, this, &TeamForm::updateButtons);
-    connect(ui_->TeamOK, &QPushButton::clicked, this, &TeamForm::accept);
+    connect(ui_->TeamOK, &QPushButton::clicked, this, &TeamForm::TeamOK_Click);
     connect(ui_->TeamCancel, &QPushButton::clicked, this, &TeamForm::reject);
 }
 
@@ -69,6 +69,15 @@ void TeamForm::AddPilot_Click() {
         return;
     ui_->PilotsInTeamList->addItem(state_.contest.Pilots[index].Name);
     updateButtons();
+}
+
+void TeamForm::TeamOK_Click() {
+    const auto fault = UnstorableTextFault(ui_->TeamName->text(), QStringLiteral("This box"));
+    if (fault) {
+        Refuse(*this, *fault, ui_->TeamName);
+        return;
+    }
+    accept();
 }
 
 void TeamForm::RemovePilot_Click() {
