@@ -324,7 +324,7 @@ void MainForm::EditScores_Click() {
         scoresForm_->setRoundPrinter(
             [this](const RoundMarks& marks) { printCommands_->PrintScores(marks); });
     }
-    scoresForm_->exec();
+    scoresForm_->showModal();
 }
 
 void MainForm::EditCompetition_Click() {
