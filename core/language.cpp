@@ -214,6 +214,7 @@ const std::vector<LanguageKey> kKeys = {
     {"SCORES_FOLDER_CAPTION", Message, "", true},
     {"SCORES_STORED_ELSEWHERE_MESSAGE", Message, "", true},
     {"SCORES_LEAVE_UNSTORED_QUESTION", Message, "", true},
+    {"COMPETITION_SAVE_CHANGES_QUESTION", Message, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

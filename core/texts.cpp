@@ -102,6 +102,8 @@ constexpr Fallback kFallbacks[] = {
     {"SCORES_LEAVE_UNSTORED_QUESTION",
      "The marks of %1 in round %2 are not stored anywhere and will be lost. Leave without "
      "storing them?"},
+    {"COMPETITION_SAVE_CHANGES_QUESTION",
+     "The judges or pilots or teams of this competition were changed. Save the changes?"},
 };
 
 } // namespace
