@@ -8,7 +8,10 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iostream>
+#include <random>
 
 using namespace veltra;
 
@@ -337,4 +340,93 @@ TEST_F(ScoresWindow, StoreAndRecallThroughTheGridForOneTwoAndElevenJudges) {
         EXPECT_EQ(recalled, shown) << judges;
         QFile::remove(roundFile(0, 1));
     }
+}
+
+// Damaged copies of a round score file, each read and then taken through every way the window
+// stores, without a key typed: read exactly as the intact file, or reported with the file's
+// name; and no file of the folder changes.
+TEST_F(ScoresWindow, DamagedRoundFilesAreReadIntactOrReportedAndNeverWrittenBack) {
+    RoundMarks written;
+    for (int m = 0; m < 3; ++m)
+        for (int j = 0; j < 5; ++j)
+            written.setMark(m, j, (m * 3 + j * 2) % 11);
+    written.setBonus(-3);
+    state.contest.Pilots[0].RoundScore[0] = RoundPoints(written, state.contest, 1.10);
+    ASSERT_TRUE(SaveScores(state.contest, state.work, 0, 1, written));
+    const QByteArray intact = readBytes(roundFile(0, 1));
+    ASSERT_TRUE(intact.startsWith("SCORE,01,0,2,4,6,8,\r\n"));
+
+    QByteArray utf16 = "\xff\xfe";
+    for (char c : intact)
+        utf16 += QByteArray(1, c) + '\0';
+    std::mt19937 random(1306);
+    const auto randomBytes = [&random](qsizetype size) {
+        QByteArray bytes;
+        for (qsizetype i = 0; i < size; ++i)
+            bytes += static_cast<char>(random() % 256);
+        return bytes;
+    };
+    const auto flipped = [&random, &intact](int count) {
+        QByteArray bytes = intact;
+        for (int n = 0; n < count; ++n)
+            bytes[random() % bytes.size()] ^= '\xff';
+        return bytes;
+    };
+    const std::pair<const char*, QByteArray> variants[] = {
+        {"empty", QByteArray()},
+        {"cut at 10 %", intact.left(intact.size() / 10)},
+        {"cut at 50 %", intact.left(intact.size() / 2)},
+        {"cut at 90 %", intact.left(intact.size() * 9 / 10)},
+        {"UTF-8 byte order mark", "\xef\xbb\xbf" + intact},
+        {"UTF-16", utf16},
+        {"UTF-16 without byte order mark", utf16.mid(2)},
+        {"random bytes", randomBytes(intact.size())},
+        {"random text", QByteArray(randomBytes(intact.size())).replace('\0', ',')},
+        {"one byte flipped", flipped(1)},
+        {"three bytes flipped", flipped(3)},
+        {"ten bytes flipped", flipped(10)},
+        {"mark 11", QByteArray(intact).replace("SCORE,01,0,", "SCORE,01,11,")},
+        {"mark -1", QByteArray(intact).replace("SCORE,01,0,", "SCORE,01,-1,")},
+        {"bonus -30", QByteArray(intact).replace("BONUS,-3", "BONUS,-30")},
+        {"CR line ends", QByteArray(intact).replace("\r\n", "\r")},
+        {"LF line ends", QByteArray(intact).replace("\r\n", "\n")},
+    };
+    int refused = 0;
+    int readIntact = 0;
+    int silentlyChanged = 0;
+    for (const auto& [name, bytes] : variants) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(writeBytes(roundFile(0, 1), bytes));
+        const QMap<QString, QByteArray> before = files();
+        RoundMarks marks;
+        const RoundFileRead read = RecallScores(state.contest, state.work, 0, 1, marks);
+        bool same = marks.bonus() == written.bonus();
+        for (int m = 0; m < 3; ++m)
+            for (int j = 0; j < 5; ++j)
+                same = same && marks.hasMark(m, j) && marks.mark(m, j) == written.mark(m, j);
+        QStringList said;
+        {
+            MessageGuard messages;
+            open();
+            stepThroughEverything();
+            said = messages.texts();
+        }
+        const QString named = "FEIL " + native(roundFile(0, 1)) + u'\n';
+        const bool reported = !read && read.message.startsWith(named) && !said.isEmpty() &&
+                              std::all_of(said.begin(), said.end(),
+                                          [&](const QString& m) { return m.startsWith(named); });
+        const bool unchanged = files() == before;
+        if (unchanged && read && same && said.isEmpty())
+            ++readIntact;
+        else if (unchanged && reported)
+            ++refused;
+        else
+            ++silentlyChanged;
+        EXPECT_TRUE(unchanged) << name;
+        EXPECT_TRUE(reported || (read && same)) << name << ": " << read.message.toStdString();
+    }
+    std::cout << "Round score files: " << std::size(variants) << " variants, " << refused
+              << " refused with a message, " << readIntact << " read intact, " << silentlyChanged
+              << " silently changed\n";
+    EXPECT_EQ(silentlyChanged, 0);
 }
