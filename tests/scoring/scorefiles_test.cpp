@@ -84,45 +84,37 @@ TEST_F(ScoreFiles, StoreAndRecallRoundTripForOneTwoAndElevenJudges) {
     }
 }
 
+// Encodings, cuts, random and out-of-range bytes are swept through the score window's tests;
+// here what each fault of the layout is called, and which ones the grid cannot show.
 TEST_F(ScoreFiles, RecallNamesADamagedFileSaysWhatIsWrongAndKeepsWhatCouldBeRead) {
     useSchedule(3, 3);
     RoundMarks never;
     const RoundFileRead unflown = RecallScores(contest, work, 0, 1, never);
     EXPECT_TRUE(unflown);
     EXPECT_FALSE(unflown.found);
-    EXPECT_FALSE(never.hasMark(0, 0));
     EXPECT_FALSE(QFile::exists(path("Vårcup Bjørn Æsøy.R01")));
 
     const QByteArray intact =
         "SCORE,01,8,7,9,\r\nSCORE,02,1,2,3,\r\nSCORE,03,5,5,5,\r\nBONUS,-2\r\n\r\n";
-    QByteArray utf16;
-    for (char c : intact)
-        utf16 += QByteArray(1, c) + '\0';
+    const auto changed = [&](const char* from, const char* to) {
+        return QByteArray(intact).replace(from, to);
+    };
     struct Case {
         QByteArray bytes;
         const char* reason;
         bool fitsGrid;
     };
     const Case cases[] = {
-        {"", "BONUS line", true},
-        {intact.left(40), "BONUS line", true},
-        {intact.left(intact.indexOf("BONUS") + 7), "BONUS line", true}, // "BONUS,-" cut from -2
-        {"\xef\xbb\xbf" + intact, "8-bit text", true},
-        {"\xff\xfe" + utf16, "8-bit text", true},
-        {QByteArray(intact).replace("SCORE,02", "SCORE,x2"), "Line 2 cannot be read", true},
-        {QByteArray(intact).replace("02,1,2", "02,1,x"), "Line 2 holds x where a mark", true},
-        {QByteArray(intact).replace("02,1,2", "02,1,11"), "Line 2 holds 11 where a mark", true},
-        {QByteArray(intact).replace("-2", "12"), "Line 4 holds 12 where a bonus", true},
-        {QByteArray(intact).replace("SCORE,03", "SCORE,02"), "Line 3 cannot be read", true},
-        {QByteArray(intact).replace("SCORE,03,5,5,5,\r\n", ""), "marks for 2 maneuvers", true},
-        {QByteArray(intact).replace("01,8,7,9,", "01,8,7,"), "Line 1 holds marks of 2 judges",
-         true},
-        // Marks the grid cannot show would be lost by storing over them.
-        {QByteArray(intact).replace("BONUS", "SCORE,04,6,6,6,\r\nBONUS"), "marks for 4 maneuvers",
-         false},
-        {QByteArray(intact).replace("01,8,7,9,", "01,8,7,9,4,"), "Line 1 holds marks of 4 judges",
-         false},
+        {intact.left(intact.indexOf("BONUS") + 7), "BONUS line", true}, // "BONUS,-" of -2
+        {changed("SCORE,02", "SCORE,x2"), "Line 2 cannot be read", true},
+        {changed("02,1,2", "02,1,x"), "Line 2 holds x where a mark", true},
+        {changed("SCORE,03", "SCORE,02"), "Line 3 cannot be read", true},
+        {changed("SCORE,03,5,5,5,\r\n", ""), "marks for 2 maneuvers", true},
+        {changed("01,8,7,9,", "01,8,7,"), "Line 1 holds marks of 2 judges", true},
         {intact + "x", "Line 6 cannot be read", true},
+        // Marks the grid cannot show would be lost by storing over them.
+        {changed("BONUS", "SCORE,04,6,6,6,\r\nBONUS"), "marks for 4 maneuvers", false},
+        {changed("01,8,7,9,", "01,8,7,9,4,"), "Line 1 holds marks of 4 judges", false},
     };
     const QString file = path("Vårcup Kåre Ås.R03");
     for (const Case& c : cases) {
@@ -130,24 +122,14 @@ TEST_F(ScoreFiles, RecallNamesADamagedFileSaysWhatIsWrongAndKeepsWhatCouldBeRead
         RoundMarks marks;
         const RoundFileRead read = RecallScores(contest, work, 1, 3, marks);
         EXPECT_FALSE(read) << c.reason;
-        EXPECT_TRUE(read.found);
         EXPECT_EQ(read.fitsGrid, c.fitsGrid) << c.reason;
         EXPECT_TRUE(read.message.startsWith("FEIL " + QDir::toNativeSeparators(file) + u'\n'))
             << read.message.toStdString();
         EXPECT_TRUE(read.message.contains(QLatin1String(c.reason))) << read.message.toStdString();
-        if (c.bytes.startsWith("SCORE,01,8,7")) {
-            EXPECT_EQ(marks.mark(0, 1), 7) << c.reason; // what could be read is shown
-        }
+        EXPECT_EQ(marks.mark(0, 1), 7) << c.reason; // what could be read is shown
     }
 
-    // Line ends carry no meaning; with two judges the third position holds 0.
-    for (const char* lineEnd : {"\n", "\r"}) {
-        ASSERT_TRUE(writeBytes(file, QByteArray(intact).replace("\r\n", lineEnd)));
-        RoundMarks marks;
-        ASSERT_TRUE(RecallScores(contest, work, 1, 3, marks));
-        EXPECT_EQ(marks.mark(2, 2), 5);
-        EXPECT_EQ(marks.bonus(), -2);
-    }
+    // With two judges the third position of a line holds 0.
     useSchedule(2, 1);
     ASSERT_TRUE(writeBytes(file, "SCORE,01,8,7,0,\r\nBONUS,0\r\n\r\n"));
     RoundMarks two;
