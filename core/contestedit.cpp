@@ -4,11 +4,15 @@
 #include "core/fieldreader.h"
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 namespace veltra {
 namespace {
+
+// The start number is a 16-bit whole number in the store and in the competition file.
+constexpr int kMaxStartNo = 32767;
 
 // Characters that no file name may hold on the director's PC.
 constexpr char16_t kFileNameForbidden[] = u"\\/:*?\"<>|";
@@ -166,12 +170,13 @@ PilotCheck CheckPilotBoxes(const PilotBoxes& boxes, const Contest& contest, int 
     const QString startNo = boxes.startNo.trimmed();
     if (startNo.isEmpty()) {
         entry.startNo = editIndex;
-    } else if (const std::optional<int> value = wholeNumber(startNo, 0, 999)) {
+    } else if (const std::optional<int> value = wholeNumber(startNo, 0, kMaxStartNo)) {
         entry.startNo = *value;
     } else {
         check.fault = pilotFault(PilotBox::StartNo,
                                  QStringLiteral("The start number must be a whole number from "
-                                                "0 to 999."));
+                                                "0 to %1.")
+                                     .arg(kMaxStartNo));
         return check;
     }
 
@@ -255,6 +260,29 @@ void RemovePilot(Contest& contest, int index) {
 
 void RemoveTeam(Contest& contest, int index) {
     removeRecord(contest.Teams, contest.TeamCount, index);
+}
+
+bool SameRecords(const Contest& a, const Contest& b) {
+    const auto samePilot = [](const Pilot& p, const Pilot& q) {
+        return p.StartNo == q.StartNo && p.Name == q.Name && p.Club == q.Club &&
+               p.Plane == q.Plane && p.Engine == q.Engine && p.Radio == q.Radio &&
+               p.Channel == q.Channel && p.NACNo == q.NACNo && p.KFactor == q.KFactor &&
+               p.RoundScore == q.RoundScore;
+    };
+    const auto sameTeam = [](const Team& t, const Team& u) {
+        return t.Name == u.Name && t.MemberCount == u.MemberCount &&
+               std::equal(t.Members.begin(), t.Members.begin() + t.MemberCount, u.Members.begin());
+    };
+    const auto sameJudge = [](const Judge& j, const Judge& k) {
+        return j.Name == k.Name && j.Nation == k.Nation;
+    };
+    return a.JudgeCount == b.JudgeCount && a.PilotCount == b.PilotCount &&
+           a.TeamCount == b.TeamCount &&
+           std::equal(a.Judges.begin(), a.Judges.begin() + a.JudgeCount, b.Judges.begin(),
+                      sameJudge) &&
+           std::equal(a.Pilots.begin(), a.Pilots.begin() + a.PilotCount, b.Pilots.begin(),
+                      samePilot) &&
+           std::equal(a.Teams.begin(), a.Teams.begin() + a.TeamCount, b.Teams.begin(), sameTeam);
 }
 
 void SwapPilots(Contest& contest, int first, int second) {

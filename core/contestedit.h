@@ -113,6 +113,10 @@ void RemoveJudge(Contest& contest, int index);
 void RemovePilot(Contest& contest, int index);
 void RemoveTeam(Contest& contest, int index);
 
+// Whether two competitions have the same judges, the same pilots in the same order with the
+// same points, and the same teams.
+bool SameRecords(const Contest& a, const Contest& b);
+
 // Swaps two whole pilot records, round scores included: the start order changes.
 void SwapPilots(Contest& contest, int first, int second);
 

@@ -181,6 +181,44 @@ constexpr Fallback kFallbacks[] = {
     {"JUDGE_ANALYSIS_JUDGE_COLUMN", "Judge"},
     {"JUDGE_ANALYSIS_AVERAGE_COLUMN", "Average"},
     {"HELP_MANUAL_PAGE", "index.html"},
+    {"ROUND_FILE_NOT_TEXT_MESSAGE",
+     "It is not 8-bit text as this program writes it (a byte order mark or UTF-16 or other "
+     "binary bytes)."},
+    {"ROUND_FILE_CUT_SHORT_MESSAGE",
+     "It ends before its BONUS line is complete: the file was cut short."},
+    {"ROUND_FILE_LINE_MESSAGE", "Line %1 cannot be read: %2"},
+    {"ROUND_FILE_MARK_MESSAGE", "Line %1 holds %2 where a mark from 0 to 10 belongs."},
+    {"ROUND_FILE_BONUS_MESSAGE", "Line %1 holds %2 where a bonus from -10 to 10 belongs."},
+    {"ROUND_FILE_MANEUVERS_MESSAGE",
+     "It holds marks for %1 maneuvers; the schedule of this competition has %2."},
+    {"ROUND_FILE_JUDGES_MESSAGE", "Line %1 holds marks of %2 judges; this competition has %3."},
+    {"ROUND_FILE_UNREADABLE_MESSAGE", "The file cannot be opened for reading."},
+    {"ROUND_FILE_SHOWN_MESSAGE",
+     "The marks that could be read are shown. The file is changed only if you type in this "
+     "round and agree to replace it."},
+    {"ROUND_FILE_KEPT_MESSAGE",
+     "The grid cannot show all of its marks: the file is kept as it is and nothing can be "
+     "typed in this round."},
+    {"ROUND_FILE_REPLACE_QUESTION",
+     "The file %1 could not be read completely. Replace it with the marks shown when you leave "
+     "this round?"},
+    {"SCORES_NO_SCHEDULE_MESSAGE",
+     "Marks cannot be entered: the flight schedule %1 of this competition holds no maneuvers or "
+     "could not be read from the program folder %2."},
+    {"SCORES_STORE_FAILED_MESSAGE",
+     "The marks shown are still in the window. Store them in another folder or leave without "
+     "storing them?"},
+    {"SCORES_STORE_ELSEWHERE_BUTTON", "Store in another &folder..."},
+    {"SCORES_LEAVE_UNSTORED_BUTTON", "&Leave without storing"},
+    {"SCORES_FOLDER_CAPTION", "Folder for the marks"},
+    {"SCORES_STORED_ELSEWHERE_MESSAGE",
+     "The marks were stored in %1. Copy the files from there to the folder of the competition "
+     "when it can be written again."},
+    {"SCORES_LEAVE_UNSTORED_QUESTION",
+     "The marks of %1 in round %2 are not stored anywhere and will be lost. Leave without "
+     "storing them?"},
+    {"COMPETITION_SAVE_CHANGES_QUESTION",
+     "The judges or pilots or teams of this competition were changed. Save the changes?"},
 };
 
 } // namespace

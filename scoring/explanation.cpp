@@ -4,7 +4,6 @@
 #include "scoring/marks.h"
 #include "scoring/scorefiles.h"
 
-#include <QFileInfo>
 #include <algorithm>
 
 namespace veltra {
@@ -50,9 +49,10 @@ RoundWorking roundWorking(const PreparedResults& results, const Workspace& work,
     const Pilot& flown = contest.Pilots[pilot];
     RoundWorking working;
     working.round = round;
-    working.stored = QFileInfo::exists(RoundScoreFilePath(contest, work, flown.Name, round));
     RoundMarks marks;
-    working.marksRead = RecallScores(contest, work, pilot, round, marks);
+    const RoundFileRead read = RecallScores(contest, work, pilot, round, marks);
+    working.stored = read.found;
+    working.marksRead = read ? Status::success() : Status::failure(read.message);
     working.judges = contest.JudgeCount;
     for (int m = 0; m < contest.ManeuverCount; ++m) {
         working.maneuvers.push_back(maneuverWorking(contest, marks, m));

@@ -115,6 +115,14 @@ std::optional<ResultsRename> renameResultsLine(const Contest& contest, const Wor
     return rename;
 }
 
+int pilotNamed(const Contest& contest, const QString& name) {
+    for (int i = 0; i < contest.PilotCount; ++i) {
+        if (TrimBlanks(contest.Pilots[i].Name) == TrimBlanks(name))
+            return i;
+    }
+    return -1;
+}
+
 void restoreHeader(Contest& contest, const Contest& before) {
     contest.ContName = before.ContName;
     contest.ContDate = before.ContDate;
@@ -129,12 +137,26 @@ void restoreHeader(Contest& contest, const Contest& before) {
 Status ChangePilot(Contest& contest, const Workspace& work, const Texts& texts, int index,
                    const PilotEntry& entry) {
     const Pilot before = contest.Pilots[index];
-    const auto teamsBefore = contest.Teams;
     const bool renamed = TrimBlanks(before.Name) != TrimBlanks(entry.name);
-    if (!renamed || work.EditMode != 1) {
+    const auto change = [&] {
         StorePilot(contest, index, entry, false);
         if (renamed)
             RenameTeamMember(contest, before.Name, entry.name);
+    };
+    if (!renamed || work.EditMode != 1) {
+        change();
+        return Status::success();
+    }
+
+    // Only the rename goes to the competition file; the editor's other changes wait for OK.
+    Contest onFile = contest;
+    onFile.TeamCount = 0;
+    if (const Status read = ReadContest(onFile, work, texts); !read)
+        return read;
+    const int fileIndex = pilotNamed(onFile, before.Name);
+    if (fileIndex < 0) {
+        // A pilot added since the file was saved owns no score files yet.
+        change();
         return Status::success();
     }
 
@@ -155,19 +177,18 @@ Status ChangePilot(Contest& contest, const Workspace& work, const Texts& texts, 
             return status;
         }
     }
-
-    StorePilot(contest, index, entry, false);
-    RenameTeamMember(contest, before.Name, entry.name);
-    if (moves.empty() && !results->changed())
-        return Status::success();
-    if (status = SaveContest(contest, work, texts); !status) {
-        contest.Pilots[index] = before;
-        contest.Teams = teamsBefore;
-        if (results->changed())
-            SaveFileAtomically(results->path, results->before);
-        moves.undo();
+    if (!moves.empty() || results->changed()) {
+        onFile.Pilots[fileIndex].Name = entry.name;
+        RenameTeamMember(onFile, before.Name, entry.name);
+        if (status = SaveContest(onFile, work, texts); !status) {
+            if (results->changed())
+                SaveFileAtomically(results->path, results->before);
+            moves.undo();
+            return status;
+        }
     }
-    return status;
+    change();
+    return Status::success();
 }
 
 Status SaveEditedContest(Contest& contest, const Workspace& work, const Texts& texts,

@@ -11,11 +11,12 @@ namespace veltra {
 // stored marks along. Each operation below either completes or leaves every file and the store
 // as it was, and says why.
 
-// Changes pilot `index` to `entry`; its points in memory stay. When the pilot of a competition
-// on file (EditMode 1) gets a new name, its round score files and its line of the results file
-// take the new name and the competition file is saved, so that it names the pilot as its score
-// files do. Refused when score files of the new name exist already. Teams keep the pilot as a
-// member under its new name.
+// Changes pilot `index` to `entry`; its points in memory stay. When a pilot of the competition
+// file (EditMode 1) gets a new name, its round score files and its line of the results file
+// take the new name, and so does the pilot in the competition file, so that the file names the
+// pilot as its score files do; nothing else of the editor's unsaved changes is written. A pilot
+// not in the file yet takes no score files. Refused when score files of the new name exist
+// already. Teams keep the pilot as a member under its new name.
 Status ChangePilot(Contest& contest, const Workspace& work, const Texts& texts, int index,
                    const PilotEntry& entry);
 

@@ -2,6 +2,7 @@
 
 #include "core/contest.h"
 #include "core/status.h"
+#include "core/texts.h"
 #include "scoring/marks.h"
 
 #include <QByteArray>
@@ -33,14 +34,29 @@ QByteArray ResultsFileBytes(const Contest& contest);
 Status SaveScores(const Contest& contest, const Workspace& work, int pilotIndex, int round,
                   const RoundMarks& marks);
 
-// Reads the stored marks of one pilot and round into `marks` (which the caller has emptied).
-// A missing file holds no marks. A damaged file stops the reading with "FEIL " and its path;
-// what was read before the fault stays.
-Status RecallScores(const Contest& contest, const Workspace& work, int pilotIndex, int round,
-                    RoundMarks& marks);
+// What reading a round score file found. A missing file is a round not flown yet. A damaged
+// one is not as this program writes it for the competition: every mark that could be read is
+// taken, and `message` says what is wrong.
+struct RoundFileRead {
+    bool found = false;
+    bool intact = true;
+    // False when the file holds marks of maneuvers or judges that the competition lacks, or
+    // cannot be opened: the grid cannot show them all, so storing over the file would lose marks.
+    bool fitsGrid = true;
+    QString message;
+    explicit operator bool() const { return intact; }
+};
 
-// Marks of a round score file; the parse stops at the first damaged value.
-Status ParseRoundScoreFile(const QByteArray& bytes, const Contest& contest, RoundMarks& marks);
+// Reads the stored marks of one pilot and round into `marks` (which the caller has emptied).
+// The message of a damaged file is "FEIL ", its path and, on the next line, what is wrong.
+RoundFileRead RecallScores(const Contest& contest, const Workspace& work, int pilotIndex, int round,
+                           RoundMarks& marks, const Texts& texts = Texts());
+
+// The marks of a round score file's bytes, checked against the competition: only the file
+// written for its schedule and judges, with every line whole, is intact. Line ends of any kind
+// are taken.
+RoundFileRead ParseRoundScoreFile(const QByteArray& bytes, const Contest& contest,
+                                  RoundMarks& marks, const Texts& texts = Texts());
 
 // Whether any pilot of the competition has a round score file.
 bool HasStoredMarks(const Contest& contest, const Workspace& work);

@@ -120,7 +120,10 @@ void CompetitionForm::Form_Activate() {
         ui_->PilotList->clear();
         setWindowTitle(state_.texts.get(QStringLiteral("COMP_FORM_NEW_CAPTION")));
         state_.work.NewContestPending = 0;
+        saved_ = state_.contest;
     }
+    if (state_.work.EditMode == 1)
+        saved_ = state_.contest;
     disableSelectionButtons();
     CentreOverMainWindow(*this);
 }
@@ -322,6 +325,38 @@ void CompetitionForm::CompetitionOK_Click() {
     if (!loaded)
         QMessageBox::warning(this, QString::fromLatin1(ProgramName), loaded.message);
     accept();
+}
+
+void CompetitionForm::reject() {
+    if (!SameRecords(state_.contest, saved_)) {
+        const QMessageBox::StandardButton answer = QMessageBox::question(
+            this, QString::fromLatin1(ProgramName),
+            state_.texts.get(QStringLiteral("COMPETITION_SAVE_CHANGES_QUESTION")),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer == QMessageBox::Cancel)
+            return;
+        if (answer == QMessageBox::Yes) {
+            CompetitionOK_Click();
+            return;
+        }
+        restoreSaved();
+    }
+    QDialog::reject();
+}
+
+// Renames were carried to the score files and the competition file at once, so the records
+// come back from that file; the schedule and the points as the editor found them.
+void CompetitionForm::restoreSaved() {
+    Contest restored = saved_;
+    if (state_.work.EditMode == 1) {
+        restored.TeamCount = 0;
+        const Status read = ReadContest(restored, state_.work, state_.texts);
+        if (!read) {
+            QMessageBox::warning(this, QString::fromLatin1(ProgramName), read.message);
+            restored = saved_;
+        }
+    }
+    state_.contest = restored;
 }
 
 } // namespace veltra

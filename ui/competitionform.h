@@ -27,7 +27,8 @@ struct ContestFileChoice {
 // Creates a competition (EditMode 0, after File, New) or changes the loaded one (EditMode 1):
 // the header, the judges, the pilots in start order, and the way to the teams. The judge, pilot
 // and team dialogs change the store at once; the header goes into the store, and the
-// competition file is written, when OK is pressed.
+// competition file is written, when OK is pressed. Cancel with changed judges, pilots or teams
+// asks whether to save them; dropping them puts back what the competition file holds.
 class CompetitionForm final : public QDialog {
     Q_OBJECT
 
@@ -55,6 +56,9 @@ class CompetitionForm final : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Cancel, Escape and the title bar: changed judges, pilots or teams are saved or put back
+    // as the user says.
+    void reject() override;
 
   private:
     void Form_Activate();
@@ -78,6 +82,7 @@ class CompetitionForm final : public QDialog {
     bool chooseNewContestFile();
     void openJudgeForm(int index, int mode);
     void openPilotForm(int index, int mode);
+    void restoreSaved();
 
     AppState& state_;
     std::unique_ptr<Ui::CompetitionForm> ui_;
@@ -87,6 +92,7 @@ class CompetitionForm final : public QDialog {
     JudgeForm* judgeForm_ = nullptr;
     PilotForm* pilotForm_ = nullptr;
     DefineTeamsForm* defineTeamsForm_ = nullptr;
+    Contest saved_; // the store as the editor found it, to put back when changes are dropped
 };
 
 } // namespace veltra

@@ -52,6 +52,12 @@ void JudgeForm::Form_Activate() {
 }
 
 void JudgeForm::JudgeOK_Click() {
+    for (QLineEdit* box : {ui_->JudgeName, ui_->JudgeNation}) {
+        if (const auto fault = UnstorableTextFault(box->text(), QStringLiteral("This box"))) {
+            Refuse(*this, *fault, box);
+            return;
+        }
+    }
     StoreJudge(state_.contest, state_.work.EditJudgeIndex, ui_->JudgeName->text(),
                ui_->JudgeNation->text(), state_.work.JudgeEditMode == 0);
     accept();

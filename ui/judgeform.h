@@ -12,7 +12,8 @@ class JudgeForm;
 namespace veltra {
 
 // Enters a new judge or changes one: the judge at EditJudgeIndex, added when JudgeEditMode is 0.
-// OK writes the judge into the store; nothing is written to a file here.
+// OK writes the judge into the store, or refuses a text the files cannot hold; nothing is
+// written to a file here.
 class JudgeForm final : public QDialog {
     Q_OBJECT
 

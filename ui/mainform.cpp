@@ -339,7 +339,7 @@ void MainForm::EditScores_Click() {
         scoresForm_->setExplainer(
             [this](int pilot, int round) { viewCommands_->explainRound(pilot, round); });
     }
-    scoresForm_->exec();
+    scoresForm_->showModal();
 }
 
 void MainForm::EditCompetition_Click() {

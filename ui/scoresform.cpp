@@ -5,11 +5,15 @@
 #include "ui/formsupport.h"
 #include "ui_scoresform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidgetItem>
 
@@ -68,6 +72,20 @@ ScoresForm::ScoresForm(AppState& state, QWidget* parent)
 
 ScoresForm::~ScoresForm() = default;
 
+int ScoresForm::showModal() {
+    if (state_.contest.ManeuverCount > 0)
+        return exec();
+    QMessageBox::warning(
+        parentWidget(), QString::fromLatin1(ProgramName),
+        text("SCORES_NO_SCHEDULE_MESSAGE")
+            .arg(state_.contest.ContSchedule, QDir::toNativeSeparators(state_.work.ProgramDir)));
+    return Rejected;
+}
+
+QString ScoresForm::text(const char* key) const {
+    return state_.texts.get(QLatin1String(key));
+}
+
 void ScoresForm::setRoundPrinter(RoundPrinter printer) {
     printer_ = std::move(printer);
     ui_->AutoPrint->setEnabled(static_cast<bool>(printer_));
@@ -119,11 +137,7 @@ void ScoresForm::Form_Activate() {
     }
     ui_->ScoreRound->setText(QStringLiteral("1"));
     ClearGrid();
-    {
-        const QSignalBlocker blockBonus(ui_->ScoresBonus);
-        ui_->ScoresBonus->setValue(0);
-        ui_->BonusText->setText(QStringLiteral("0"));
-    }
+    showBonus(0);
     RecallScores();
     ui_->ResultGrid->setCurrentCell(1, 2);
     ui_->ResultGrid->setFocus();
@@ -232,6 +246,19 @@ void ScoresForm::showMarks() {
                     marks_.hasMark(m, j) ? QString::number(marks_.mark(m, j)) : QString());
 }
 
+// The bonus shown by the program is no change of the user's.
+void ScoresForm::showBonus(int bonus) {
+    const QSignalBlocker blockBonus(ui_->ScoresBonus);
+    ui_->ScoresBonus->setValue(bonus);
+    ui_->BonusText->setText(QString::number(bonus));
+}
+
+// The round's points follow the grid only when it shows what the file holds or what was typed:
+// a round not flown, or read in part, keeps the points stored for it.
+bool ScoresForm::pointsFollowGrid() const {
+    return changed_ || source_ == RoundSource::Read;
+}
+
 void ScoresForm::Recalculate(int row) {
     Contest& c = state_.contest;
     const int pilot = state_.work.EditPilotIndex;
@@ -243,37 +270,121 @@ void ScoresForm::Recalculate(int row) {
     for (int j = 0; j < judgeColumns(); ++j)
         setCell(lastRow(), j + 2, JudgeSumCellText(totals.judgeSum[j]));
     setCell(lastRow(), lastColumn(), PointsCellText(totals.points));
-    c.Pilots[pilot].RoundScore[state_.work.CurrentRound - 1] = totals.points;
+    if (pointsFollowGrid())
+        c.Pilots[pilot].RoundScore[state_.work.CurrentRound - 1] = totals.points;
 }
 
 void ScoresForm::RecallScores() {
     const int pilot = state_.work.EditPilotIndex;
     if (pilot < 0 || pilot >= state_.contest.PilotCount)
         return;
-    const Status status =
-        veltra::RecallScores(state_.contest, state_.work, pilot, state_.work.CurrentRound, marks_);
+    const int round = state_.work.CurrentRound;
+    double& points = state_.contest.Pilots[pilot].RoundScore[round - 1];
+    storedPoints_ = points;
+    roundFile_ =
+        RoundScoreFilePath(state_.contest, state_.work, state_.contest.Pilots[pilot].Name, round);
+    const RoundFileRead read =
+        veltra::RecallScores(state_.contest, state_.work, pilot, round, marks_, state_.texts);
+    source_ = !read.found     ? RoundSource::Unflown
+              : read.intact   ? RoundSource::Read
+              : read.fitsGrid ? RoundSource::Damaged
+                              : RoundSource::Kept;
+    changed_ = false;
+    replaceConfirmed_ = false;
     showMarks();
-    {
-        const QSignalBlocker blockBonus(ui_->ScoresBonus);
-        ui_->ScoresBonus->setValue(marks_.bonus());
-        ui_->BonusText->setText(QString::number(marks_.bonus()));
-    }
+    showBonus(marks_.bonus());
     for (int row = 1; row <= maneuverRows(); ++row)
         Recalculate(row);
     Recalculate(0);
-    if (!status)
-        QMessageBox::warning(this, QString::fromLatin1(ProgramName), status.message);
+    // Points stored before the pilot's K-factor changed are stored again as the marks give
+    // them; compared as the results file writes them.
+    changed_ = source_ == RoundSource::Read &&
+               FormatNumber(points, u"0000.00") != FormatNumber(storedPoints_, u"0000.00");
+    if (!read.intact)
+        QMessageBox::warning(
+            this, QString::fromLatin1(ProgramName),
+            read.message + QStringLiteral("\n\n") +
+                text(read.fitsGrid ? "ROUND_FILE_SHOWN_MESSAGE" : "ROUND_FILE_KEPT_MESSAGE"));
 }
 
-bool ScoresForm::SaveScores() {
+// A round read in part is replaced only when the user says so; one with marks the grid cannot
+// show takes no change at all.
+bool ScoresForm::mayChangeRound() {
+    if (source_ == RoundSource::Kept) {
+        QApplication::beep();
+        return false;
+    }
+    if (source_ == RoundSource::Damaged && !replaceConfirmed_) {
+        replaceConfirmed_ =
+            QMessageBox::question(
+                this, QString::fromLatin1(ProgramName),
+                text("ROUND_FILE_REPLACE_QUESTION").arg(QDir::toNativeSeparators(roundFile_)),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    }
+    return source_ != RoundSource::Damaged || replaceConfirmed_;
+}
+
+// Stores the shown round when it was changed. A failed store offers another folder or leaving
+// without storing; true when the window may move on.
+bool ScoresForm::leaveRound() {
     const int pilot = state_.work.EditPilotIndex;
-    if (pilot < 0 || pilot >= state_.contest.PilotCount)
+    if (!changed_ || pilot < 0 || pilot >= state_.contest.PilotCount)
         return true;
-    const Status status =
+    Status status =
         veltra::SaveScores(state_.contest, state_.work, pilot, state_.work.CurrentRound, marks_);
+    while (!status) {
+        QMessageBox offer(QMessageBox::Critical, QString::fromLatin1(ProgramName),
+                          status.message + QStringLiteral("\n\n") +
+                              text("SCORES_STORE_FAILED_MESSAGE"),
+                          QMessageBox::Cancel, this);
+        offer.button(QMessageBox::Cancel)->setText(text("GENERAL_CANCEL"));
+        const QPushButton* elsewhere =
+            offer.addButton(text("SCORES_STORE_ELSEWHERE_BUTTON"), QMessageBox::AcceptRole);
+        const QPushButton* unstored =
+            offer.addButton(text("SCORES_LEAVE_UNSTORED_BUTTON"), QMessageBox::DestructiveRole);
+        offer.exec();
+        if (offer.clickedButton() == elsewhere)
+            storeElsewhere(status);
+        else if (offer.clickedButton() == unstored && leaveUnstored())
+            return true;
+        else if (offer.clickedButton() != unstored)
+            return false;
+    }
+    changed_ = false;
+    return true;
+}
+
+// The round score file and the results file, under their own names, in a folder the user
+// chooses; `status` tells how that went, and stays as it was when no folder was chosen.
+void ScoresForm::storeElsewhere(Status& status) {
+    const QString start = otherFolder_.isEmpty() ? QDir::homePath() : otherFolder_;
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, text("SCORES_FOLDER_CAPTION"), start);
+    if (folder.isEmpty())
+        return;
+    Workspace elsewhere = state_.work;
+    elsewhere.ContestDir = folder + u'/';
+    status = veltra::SaveScores(state_.contest, elsewhere, state_.work.EditPilotIndex,
+                                state_.work.CurrentRound, marks_);
     if (!status)
-        QMessageBox::critical(this, QString::fromLatin1(ProgramName), status.message);
-    return status.ok;
+        return;
+    otherFolder_ = folder;
+    QMessageBox::information(
+        this, QString::fromLatin1(ProgramName),
+        text("SCORES_STORED_ELSEWHERE_MESSAGE").arg(QDir::toNativeSeparators(folder)));
+}
+
+bool ScoresForm::leaveUnstored() {
+    const Pilot& pilot = state_.contest.Pilots[state_.work.EditPilotIndex];
+    const int round = state_.work.CurrentRound;
+    if (QMessageBox::question(
+            this, QString::fromLatin1(ProgramName),
+            text("SCORES_LEAVE_UNSTORED_QUESTION").arg(pilot.Name, QString::number(round)),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return false;
+    state_.contest.Pilots[state_.work.EditPilotIndex].RoundScore[round - 1] = storedPoints_;
+    changed_ = false;
+    return true;
 }
 
 void ScoresForm::showPilot(int index) {
@@ -286,7 +397,7 @@ void ScoresForm::showPilot(int index) {
 void ScoresForm::PilotList_Changed(int row) {
     if (row < 0)
         return;
-    if (!loading_ && !SaveScores()) {
+    if (!loading_ && !leaveRound()) {
         const QSignalBlocker block(ui_->PilotList);
         ui_->PilotList->setCurrentRow(state_.work.EditPilotIndex);
         return;
@@ -297,13 +408,13 @@ void ScoresForm::PilotList_Changed(int row) {
 void ScoresForm::switchToPilot(int index) {
     showPilot(index);
     ClearGrid();
-    ui_->ScoresBonus->setValue(0);
+    showBonus(0);
     RecallScores();
     ui_->ResultGrid->setFocus();
 }
 
 void ScoresForm::RoundChange_Changed(int round) {
-    if (!loading_ && !SaveScores()) {
+    if (!loading_ && !leaveRound()) {
         const QSignalBlocker block(ui_->RoundChange);
         ui_->RoundChange->setValue(state_.work.CurrentRound);
         return;
@@ -311,12 +422,17 @@ void ScoresForm::RoundChange_Changed(int round) {
     state_.work.CurrentRound = round;
     ui_->ScoreRound->setText(QString::number(round));
     ClearGrid();
-    ui_->ScoresBonus->setValue(0);
+    showBonus(0);
     RecallScores();
     ui_->ResultGrid->setFocus();
 }
 
 void ScoresForm::ScoresBonus_Changed(int bonus) {
+    if (!mayChangeRound()) {
+        showBonus(marks_.bonus());
+        return;
+    }
+    changed_ = true;
     ui_->BonusText->setText(QString::number(bonus));
     marks_.setBonus(bonus);
     Recalculate(0);
@@ -328,7 +444,7 @@ void ScoresForm::ScoresNext_Click() {
     setCursor(Qt::WaitCursor);
     if (ui_->AutoPrint->isChecked() && printer_)
         printer_(marks_);
-    if (SaveScores()) {
+    if (leaveRound()) {
         const int next = (state_.work.EditPilotIndex + 1) % state_.contest.PilotCount;
         {
             const QSignalBlocker block(ui_->PilotList);
@@ -341,12 +457,12 @@ void ScoresForm::ScoresNext_Click() {
 }
 
 void ScoresForm::ScoresOK_Click() {
-    if (SaveScores())
+    if (leaveRound())
         hide();
 }
 
 void ScoresForm::ScoresExplain_Click() {
-    if (explainer_ && SaveScores())
+    if (explainer_ && leaveRound())
         explainer_(state_.work.EditPilotIndex, state_.work.CurrentRound);
     ui_->ResultGrid->setFocus();
 }
@@ -356,7 +472,7 @@ void ScoresForm::reject() {
 }
 
 void ScoresForm::closeEvent(QCloseEvent* event) {
-    if (!SaveScores()) {
+    if (!leaveRound()) {
         event->ignore();
         return;
     }
@@ -368,8 +484,10 @@ void ScoresForm::typeMark(int mark) {
     QTableWidget& grid = *ui_->ResultGrid;
     const int row = grid.currentRow();
     const int column = grid.currentColumn();
-    if (row < 1 || row > maneuverRows() || column < 2 || column >= lastColumn())
+    if (row < 1 || row > maneuverRows() || column < 2 || column >= lastColumn() ||
+        !mayChangeRound())
         return;
+    changed_ = true;
     marks_.setMark(row - 1, column - 2, mark);
     setCell(row, column, QString::number(mark));
     Recalculate(row);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/appstate.h"
+#include "core/status.h"
 #include "scoring/marks.h"
 
 #include <QDialog>
@@ -16,14 +17,23 @@ namespace veltra {
 // The grid in which the judges' marks of one pilot and round are typed, one key per mark.
 // Row 0 is the heading, rows 1 .. maneuvers hold the marks, the last row the judges' sums;
 // columns 0 and 1 hold the maneuver and its K-factor, the last column the row sums.
-// The marks are stored when the pilot or round changes, on Next pilot, on Return and when
-// the window is closed; a store that fails keeps the window, the pilot and the marks.
+//
+// A round is stored when the pilot or round changes, on Next pilot, on Return and when the
+// window is closed, and only when it was changed: a mark or the bonus typed, or points that
+// differ from the stored ones because the pilot's K-factor changed. A round file that could not
+// be read is shown as far as it was read and replaced only after a question; one holding marks
+// the grid cannot show is never replaced. A store that fails keeps the window, the pilot and the
+// marks, and offers another folder or leaving without storing.
 class ScoresForm final : public QDialog {
     Q_OBJECT
 
   public:
     explicit ScoresForm(AppState& state, QWidget* parent = nullptr);
     ~ScoresForm() override;
+
+    // Shows the window modally; without a schedule there is nothing to mark, and the user is
+    // told why instead.
+    int showModal();
 
     // Prints the round sheet of the shown pilot and round; AutoPrint calls it on Next pilot.
     using RoundPrinter = std::function<void(const RoundMarks&)>;
@@ -44,14 +54,27 @@ class ScoresForm final : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Where the shown round's marks came from.
+    enum class RoundSource {
+        Unflown, // no file: nothing stored yet
+        Read,    // an intact file
+        Damaged, // a file read in part: replaced only when the user says so
+        Kept,    // a file with marks the grid cannot show: never replaced
+    };
+
     void Form_Activate();
     void buildGrid();
     void fitGridToWindow();
     void ClearGrid();
     void Recalculate(int row);
     void showMarks();
+    void showBonus(int bonus);
     void RecallScores();
-    bool SaveScores();
+    bool pointsFollowGrid() const;
+    bool mayChangeRound();
+    bool leaveRound();
+    void storeElsewhere(Status& status);
+    bool leaveUnstored();
     void showPilot(int index);
     void PilotList_Changed(int row);
     void switchToPilot(int index);
@@ -62,6 +85,7 @@ class ScoresForm final : public QDialog {
     void ScoresExplain_Click();
     void typeMark(int mark);
     void setCell(int row, int column, const QString& text);
+    QString text(const char* key) const;
 
     int maneuverRows() const;
     int judgeColumns() const;
@@ -74,6 +98,12 @@ class ScoresForm final : public QDialog {
     RoundPrinter printer_;
     Explainer explainer_;
     bool loading_ = false;
+    RoundSource source_ = RoundSource::Unflown;
+    bool changed_ = false;
+    bool replaceConfirmed_ = false;
+    double storedPoints_ = 0.0; // the round's points before it was shown, kept when not stored
+    QString roundFile_;
+    QString otherFolder_; // where marks were last stored when the competition's folder failed
 };
 
 } // namespace veltra

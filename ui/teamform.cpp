@@ -18,7 +18,7 @@ TeamForm::TeamForm(AppState& state, QWidget* parent)
     connect(ui_->TeamName, &QLineEdit::textChanged, this, &TeamForm::updateButtons);
     connect(ui_->PilotsInTeamList, &QListWidget::itemSelectionChanged, this,
             &TeamForm::updateButtons);
-    connect(ui_->TeamOK, &QPushButton::clicked, this, &TeamForm::accept);
+    connect(ui_->TeamOK, &QPushButton::clicked, this, &TeamForm::TeamOK_Click);
     connect(ui_->TeamCancel, &QPushButton::clicked, this, &TeamForm::reject);
 }
 
@@ -72,6 +72,15 @@ void TeamForm::AddPilot_Click() {
         return;
     ui_->PilotsInTeamList->addItem(state_.contest.Pilots[index].Name);
     updateButtons();
+}
+
+void TeamForm::TeamOK_Click() {
+    const auto fault = UnstorableTextFault(ui_->TeamName->text(), QStringLiteral("This box"));
+    if (fault) {
+        Refuse(*this, *fault, ui_->TeamName);
+        return;
+    }
+    accept();
 }
 
 void TeamForm::RemovePilot_Click() {

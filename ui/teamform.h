@@ -14,7 +14,8 @@ class TeamForm;
 namespace veltra {
 
 // Edits one team: its name and up to three member pilots. The caller fills it, shows it
-// modally, and stores the team only when the dialog was accepted.
+// modally, and stores the team only when the dialog was accepted; OK refuses a name the
+// files cannot hold.
 class TeamForm final : public QDialog {
     Q_OBJECT
 
@@ -37,6 +38,7 @@ class TeamForm final : public QDialog {
     void Form_Activate();
     void AddPilot_Click();
     void RemovePilot_Click();
+    void TeamOK_Click();
     void updateButtons();
 
     AppState& state_;

@@ -94,7 +94,7 @@ TEST(PilotEditing, RefusesANameAnotherPilotHasAndValuesTheFilesCannotHold) {
         one.*box = QString::fromUtf8(text);
         return fault(one).box;
     };
-    for (const char* text : {"abc", "1000", "-1", "2.5", "1e2"})
+    for (const char* text : {"abc", "32768", "-1", "2.5", "1e2"})
         EXPECT_EQ(refused(&PilotBoxes::startNo, text), PilotBox::StartNo) << text;
     for (const char* text : {"x", "-1", "1000", "35,01"})
         EXPECT_EQ(refused(&PilotBoxes::channel, text), PilotBox::Channel) << text;
@@ -106,13 +106,16 @@ TEST(PilotEditing, RefusesANameAnotherPilotHasAndValuesTheFilesCannotHold) {
 
     PilotBoxes fine;
     fine.name = QStringLiteral("New");
-    fine.startNo = QStringLiteral(" 999 ");
     fine.channel = QStringLiteral("999.999");
     fine.kFactor = QStringLiteral(".5");
-    const PilotCheck result = CheckPilotBoxes(fine, contest, 2);
-    ASSERT_FALSE(result.fault);
-    EXPECT_EQ(result.entry.startNo, 999);
-    EXPECT_EQ(result.entry.kFactor, 0.5);
+    // A draw gives the offset (up to 1000) plus the position: the start number holds 16 bits.
+    for (int startNo : {999, 1000, 1099, 32767}) {
+        fine.startNo = QStringLiteral(" %1 ").arg(startNo);
+        const PilotCheck result = CheckPilotBoxes(fine, contest, 2);
+        ASSERT_FALSE(result.fault) << startNo;
+        EXPECT_EQ(result.entry.startNo, startNo);
+        EXPECT_EQ(result.entry.kFactor, 0.5);
+    }
 }
 
 TEST(ContestEditing, RecordsStayPackedChangedPilotsKeepTheirPointsNewOnesStartEmpty) {

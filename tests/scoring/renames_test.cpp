@@ -80,6 +80,32 @@ TEST_F(Renames, ARenamedPilotTakesItsMarksAlong) {
     EXPECT_EQ(reread.Pilots[0].RoundScore[0], 512.5);
 }
 
+TEST_F(Renames, OnlyTheRenameReachesTheFileAndAnUnsavedPilotTakesNoScoreFiles) {
+    // Changes the editor has not saved yet stay out of the competition file.
+    contest.JudgeCount = 1;
+    contest.Judges[0] = {QStringLiteral("Ny"), QStringLiteral("NOR")};
+    contest.Pilots[1].Club = QStringLiteral("Moss MFK");
+    ASSERT_TRUE(ChangePilot(contest, work, texts, 0, renamed("Pål")));
+    Contest reread;
+    ASSERT_TRUE(ReadContest(reread, work, texts));
+    EXPECT_EQ(reread.Pilots[0].Name, QString::fromUtf8("Pål"));
+    EXPECT_EQ(reread.Teams[0].Members[0], QString::fromUtf8("Pål"));
+    EXPECT_EQ(reread.JudgeCount, 0);
+    EXPECT_EQ(reread.Pilots[1].Club, "Klubb");
+    EXPECT_EQ(contest.JudgeCount, 1);
+    EXPECT_EQ(contest.Pilots[1].Club, "Moss MFK");
+
+    // Files under the name of a pilot added since are not that pilot's.
+    const QByteArray cnt = readBytes(work.contestPath());
+    ASSERT_TRUE(writeBytes(roundFile("Ola", 1), "SCORE,01,1,1,1,\r\nBONUS,0\r\n\r\n"));
+    addPilot(contest, "Ola", 3);
+    ASSERT_TRUE(ChangePilot(contest, work, texts, 2, renamed("Olav")));
+    EXPECT_EQ(contest.Pilots[2].Name, "Olav");
+    EXPECT_TRUE(QFile::exists(roundFile("Ola", 1)));
+    EXPECT_FALSE(QFile::exists(roundFile("Olav", 1)));
+    EXPECT_EQ(readBytes(work.contestPath()), cnt);
+}
+
 TEST_F(Renames, ARenameThatWouldOverwriteOrCannotBeSavedChangesNothing) {
     const QByteArray cnt = readBytes(work.contestPath());
     ASSERT_TRUE(writeBytes(roundFile("Ola", 2), "other marks"));

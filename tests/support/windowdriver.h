@@ -4,6 +4,7 @@
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -117,6 +118,76 @@ inline void answerMessage(QString* shown, QMessageBox::StandardButton button = Q
         QTest::mouseClick(box->button(button), Qt::LeftButton);
     });
 }
+
+// Answers the next message boxes in turn, each with the button whose caption (without its
+// access-key "&") holds the next of `captions`, and keeps their texts in `shown`.
+inline void answerMessages(QStringList* shown, QStringList captions) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, shown, captions]() mutable {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        const QString caption = captions.takeFirst();
+        if (captions.isEmpty()) {
+            timer->stop();
+            timer->deleteLater();
+        }
+        *shown << box->text();
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text().remove(u'&').contains(caption)) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                return;
+            }
+        }
+        *shown << QStringLiteral("<no button %1>").arg(caption);
+        box->reject();
+    });
+    timer->start();
+}
+
+// Chooses `folder` in the next folder dialog.
+inline void chooseFolder(const QString& folder) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, folder] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        dialog->setDirectory(folder);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides its accept()
+    });
+    timer->start();
+}
+
+// Agrees to every message box that opens while it lives (OK, else Yes, else it cancels) and
+// keeps their texts: for runs that must show what the program says without stopping at it.
+class MessageGuard {
+  public:
+    MessageGuard() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            texts_ << box->text();
+            QAbstractButton* agree = box->button(QMessageBox::Ok);
+            agree = agree ? agree : box->button(QMessageBox::Yes);
+            if (agree)
+                QTest::mouseClick(agree, Qt::LeftButton);
+            else
+                box->reject();
+        });
+        timer_.start();
+    }
+    const QStringList& texts() const { return texts_; }
+
+  private:
+    QTimer timer_;
+    QStringList texts_;
+};
 
 // Closes every modal window that opens while it lives and remembers its name: for the checks
 // that a click opens nothing.

@@ -1,4 +1,5 @@
 #include "core/contestfiles.h"
+#include "scoring/scorefiles.h"
 #include "support/windowdriver.h"
 #include "ui/competitionform.h"
 
@@ -28,14 +29,17 @@ class CompetitionWindow : public ::testing::Test {
         });
     }
 
-    // The competition of tests/data, opened for Edit, Competition.
+    // The competition of tests/data, loaded and then opened for Edit, Competition.
     void openExisting() {
+        loadExisting();
+        form.show();
+    }
+    void loadExisting() {
         ASSERT_TRUE(QFile::copy(testData("contest.cnt"), cups.filePath(QStringLiteral("cup.cnt"))));
         state.work.ContestDir = cups.path() + u'/';
         state.work.ContestFile = QStringLiteral("cup.cnt");
         ASSERT_TRUE(ReadContest(state.contest, state.work, state.texts));
         state.work.EditMode = 1;
-        form.show();
     }
 
     QLineEdit& box(const char* name) { return control<QLineEdit>(form, name); }
@@ -156,8 +160,64 @@ TEST_F(CompetitionWindow, EditingMovesAndRemovesPilotsAndCancelKeepsTheHeaderOut
     }
     EXPECT_EQ(state.contest.JudgeCount, EditorMaxJudges);
     EXPECT_EQ(state.contest.PilotCount, EditorMaxPilots);
+    QStringList said;
+    answerMessages(&said, {"No"});
     click(form, "CompetitionCancel");
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(state.contest.ContLocation, QString::fromUtf8("Ørland flyplass"));
     EXPECT_EQ(readBytes(state.work.contestPath()), readBytes(testData("contest.cnt")));
+}
+
+TEST_F(CompetitionWindow, CancelAsksToSaveChangedRecordsAndNoPutsBackWhatIsOnFile) {
+    loadExisting();
+    state.contest.Pilots[0].RoundScore[0] = 572.0; // as the results file gave it
+    form.show();
+    const QByteArray onFile = readBytes(state.work.contestPath());
+    whenModal([](QWidget& judge) {
+        QTest::keyClicks(&control<QLineEdit>(judge, "JudgeName"), QStringLiteral("Ny"));
+        click(judge, "JudgeOK");
+    });
+    click(form, "AddJudge");
+    ASSERT_EQ(state.contest.JudgeCount, 4);
+
+    // Cancel on the question goes back to the editor.
+    QStringList said;
+    answerMessages(&said, {"Cancel"});
+    click(form, "CompetitionCancel");
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].contains(u"Save the changes?")) << said[0].toStdString();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(state.contest.JudgeCount, 4);
+
+    // A rename reaches the score files and the competition file at once; No keeps it and drops
+    // everything else.
+    const QString marks = RoundScoreFilePath(state.contest, state.work, "Per Olsen", 1);
+    ASSERT_TRUE(writeBytes(marks, "SCORE,01,8,8,8,\r\nBONUS,0\r\n\r\n"));
+    whenModal([](QWidget& pilot) {
+        control<QLineEdit>(pilot, "PilotName").setText(QStringLiteral("Per Ola Olsen"));
+        click(pilot, "PilotOK");
+    });
+    doubleClickRow(list("PilotList"), 3);
+    clickRow(list("PilotList"), 0);
+    click(form, "RemovePilot");
+    answerMessages(&said, {"No"});
+    click(form, "CompetitionCancel");
+    EXPECT_FALSE(form.isVisible());
+    const Contest& c = state.contest;
+    EXPECT_EQ(QList<int>({c.JudgeCount, c.PilotCount, c.TeamCount}), QList<int>({3, 4, 3}));
+    EXPECT_EQ(c.Pilots[0].RoundScore[0], 572.0);
+    EXPECT_EQ(c.Pilots[3].Name, "Per Ola Olsen");
+    EXPECT_EQ(c.Teams[0].Members[1], "Per Ola Olsen");
+    EXPECT_EQ(readBytes(state.work.contestPath()),
+              QByteArray(onFile).replace("Per Olsen", "Per Ola Olsen"));
+    EXPECT_FALSE(QFile::exists(marks));
+
+    // Yes saves them.
+    form.show();
+    whenModal([](QWidget& judge) { click(judge, "JudgeOK"); });
+    click(form, "AddJudge");
+    answerMessages(&said, {"Yes"});
+    click(form, "CompetitionCancel");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(readBytes(state.work.contestPath()).contains("JUDGE,04,Navn,Nasjon\r\n"));
 }

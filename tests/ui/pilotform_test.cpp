@@ -1,5 +1,6 @@
 #include "scoring/scorefiles.h"
 #include "support/windowfixtures.h"
+#include "ui/judgeform.h"
 #include "ui/pilotform.h"
 
 #include <gtest/gtest.h>
@@ -85,4 +86,26 @@ TEST_F(RecordWindows, ARenamedPilotTakesItsScoreFilesAndResultsLineAlong) {
               "007, Per Ola Olsen, 0100.00, 0200.00, \r\n");
     EXPECT_TRUE(readBytes(state.work.contestPath()).contains("PILOT,004,007,Per Ola Olsen,"));
     EXPECT_EQ(state.contest.Teams[0].Members[1], "Per Ola Olsen");
+}
+
+TEST_F(RecordWindows, AJudgeTextTheFilesCannotHoldIsRefusedAsInThePilotBoxes) {
+    JudgeForm judgeForm{state};
+    state.work.EditJudgeIndex = 0;
+    state.work.JudgeEditMode = 1;
+    const Judge before = state.contest.Judges[0];
+    judgeForm.show();
+    for (const char* name : {"JudgeName", "JudgeNation"}) {
+        QLineEdit& box = control<QLineEdit>(judgeForm, name);
+        const QString kept = box.text();
+        box.setText(QString::fromUtf8("Łukasz"));
+        QString shown;
+        answerMessage(&shown);
+        click(judgeForm, "JudgeOK");
+        EXPECT_EQ(shown, QString::fromUtf8("Veltra:This box cannot hold the character \"Ł\"."));
+        EXPECT_TRUE(judgeForm.isVisible());
+        EXPECT_EQ(judgeForm.focusWidget(), &box);
+        EXPECT_EQ(state.contest.Judges[0].Name, before.Name);
+        EXPECT_EQ(state.contest.Judges[0].Nation, before.Nation);
+        box.setText(kept);
+    }
 }

@@ -3,10 +3,15 @@
 #include "ui/scoresform.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QMap>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iostream>
+#include <random>
 
 using namespace veltra;
 
@@ -46,6 +51,28 @@ class ScoresWindow : public ::testing::Test {
     }
 
     QString cell(int row, int column) const { return grid->item(row, column)->text(); }
+    QString native(const QString& path) const { return QDir::toNativeSeparators(path); }
+
+    // Every file of the competition's folder with its bytes.
+    QMap<QString, QByteArray> files() const {
+        QMap<QString, QByteArray> found;
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+            found.insert(name, readBytes(dir.filePath(name)));
+        return found;
+    }
+
+    // Every pilot in every round, then Return, and once more open and closed by the title bar.
+    void stepThroughEverything() {
+        for (int round = 1; round <= state.contest.Rounds; ++round) {
+            control<QSpinBox>(*form, "RoundChange").setValue(round);
+            for (int p = 0; p < state.contest.PilotCount; ++p)
+                click(*form, "ScoresNext");
+        }
+        click(*form, "ScoresOK");
+        form->show();
+        form->close();
+        ASSERT_FALSE(form->isVisible());
+    }
     QString roundFile(int pilot, int r) const {
         return RoundScoreFilePath(state.contest, state.work, state.contest.Pilots[pilot].Name, r);
     }
@@ -102,7 +129,7 @@ TEST_F(ScoresWindow, TypedMarksWalkDownTheColumnAndRecomputeEveryKey) {
     EXPECT_EQ(cell(4, 7), QStringLiteral("  94.6"));
 }
 
-TEST_F(ScoresWindow, MovingOnStoresAndRecallsAndAnUnscoredPilotGetsZero) {
+TEST_F(ScoresWindow, MovingOnStoresTheTypedRoundAndRecallsIt) {
     open();
     bonus->setValue(10);
     type("999");
@@ -113,7 +140,6 @@ TEST_F(ScoresWindow, MovingOnStoresAndRecallsAndAnUnscoredPilotGetsZero) {
     EXPECT_EQ(bonus->value(), 0);
     EXPECT_EQ(cell(1, 2), "");
     EXPECT_EQ(cell(4, 7), QStringLiteral("   0.0"));
-    EXPECT_EQ(state.contest.Pilots[1].RoundScore[0], 0.0);
 
     click(*form, "ScoresNext");
     click(*form, "ScoresNext");
@@ -136,37 +162,145 @@ TEST_F(ScoresWindow, MovingOnStoresAndRecallsAndAnUnscoredPilotGetsZero) {
         << results.toStdString();
 }
 
-TEST_F(ScoresWindow, AFailedStoreKeepsThePilotAndTheMarks) {
+TEST_F(ScoresWindow, AFailedStoreKeepsTheMarksAndOffersAnotherFolderOrLeaving) {
     open();
     type("8");
     state.work.ContestDir = dir.path() + QStringLiteral("/vanished/");
-    QString shown;
-    answerMessage(&shown);
+    QStringList said;
+    answerMessages(&said, {"Cancel"});
     pilots->setCurrentRow(2);
-    EXPECT_TRUE(shown.contains(QStringLiteral("vanished"))) << shown.toStdString();
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].contains(QStringLiteral("vanished"))) << said[0].toStdString();
+    EXPECT_TRUE(said[0].contains(QStringLiteral("Store them in another folder")))
+        << said[0].toStdString();
     EXPECT_EQ(pilots->currentRow(), 0);
     EXPECT_EQ(state.work.EditPilotIndex, 0);
     EXPECT_EQ(cell(1, 2), "8");
 
-    answerMessage(&shown);
+    // Leaving without storing asks, naming what would be lost; No offers the ways out again.
+    said.clear();
+    answerMessages(&said, {"Leave without storing", "No", "Cancel"});
     form->close();
     EXPECT_TRUE(form->isVisible()); // nothing typed is lost by closing
+    ASSERT_EQ(said.size(), 3);
+    EXPECT_TRUE(said[1].contains(QString::fromUtf8("marks of Bjørn in round 1")))
+        << said[1].toStdString();
 
-    // Closing by the title bar stores the marks once the folder is back.
-    state.work.ContestDir = dir.path() + u'/';
+    // Another folder takes the round file and the results file under their own names.
+    QTemporaryDir other;
+    said.clear();
+    answerMessages(&said, {"another folder", "OK"});
+    chooseFolder(other.path());
     form->close();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(readBytes(roundFile(0, 1)).left(15), "SCORE,01,8,0,0,");
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_TRUE(said[1].contains(native(other.path()))) << said[1].toStdString();
+    const QString stem = other.path() + QString::fromUtf8("/Vårcup");
+    EXPECT_EQ(readBytes(stem + QString::fromUtf8(" Bjørn.R01")).left(15), "SCORE,01,8,0,0,");
+    EXPECT_TRUE(readBytes(stem + ".RES").startsWith("000, Bj\xf8rn, 0026.40, "));
+
+    // Leaving without storing puts back the points the round had.
+    open();
+    type("9");
+    EXPECT_DOUBLE_EQ(state.contest.Pilots[0].RoundScore[0], 29.7);
+    said.clear();
+    answerMessages(&said, {"Leave without storing", "Yes"});
+    click(*form, "ScoresOK");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_DOUBLE_EQ(state.contest.Pilots[0].RoundScore[0], 26.4);
 }
 
-TEST_F(ScoresWindow, ADamagedRoundFileIsReportedWithFeil) {
-    ASSERT_TRUE(writeBytes(roundFile(0, 1), "SCORE,01,8,7,9,8,8,\r\nSCORE,zz,1,1,1,1,1,\r\n"));
+TEST_F(ScoresWindow, OnlyAChangedRoundIsStoredAndADamagedOneOnlyAfterAQuestion) {
+    // Bjørn flew round 1; Kåre's points are stored but his round file is gone; Åse's round
+    // file is cut short.
+    RoundMarks flown;
+    for (int j = 0; j < 5; ++j)
+        flown.setMark(0, j, 8);
+    flown.setBonus(2);
+    state.contest.Pilots[0].RoundScore[0] = RoundPoints(flown, state.contest, 1.10);
+    ASSERT_TRUE(SaveScores(state.contest, state.work, 0, 1, flown));
+    state.contest.Pilots[1].RoundScore[0] = 321.5;
+    ASSERT_TRUE(writeBytes(roundFile(2, 1), "SCORE,01,5,6,7,8,9,\r\nSCORE,02,4,4,"));
+    const QMap<QString, QByteArray> before = files();
+
+    {
+        MessageGuard messages;
+        open();
+        stepThroughEverything();
+        ASSERT_EQ(messages.texts().size(), 1);
+        EXPECT_TRUE(messages.texts()[0].startsWith("FEIL " + native(roundFile(2, 1)) +
+                                                   "\nIt ends before its BONUS line"))
+            << messages.texts()[0].toStdString();
+    }
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(state.contest.Pilots[1].RoundScore[0], 321.5);
+    EXPECT_EQ(state.contest.Pilots[2].RoundScore[0], 0.0);
+
+    // Typing in the damaged round asks first, naming the file; No leaves it as it was read.
+    open();
+    QStringList said;
+    answerMessages(&said, {"OK", "No"});
+    pilots->setCurrentRow(2);
+    EXPECT_EQ(cell(1, 6), "9");
+    EXPECT_EQ(cell(2, 3), "4");
+    grid->setCurrentCell(3, 2);
+    type("7");
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_TRUE(said[1].contains(native(roundFile(2, 1)))) << said[1].toStdString();
+    EXPECT_EQ(cell(3, 2), "");
+    click(*form, "ScoresNext");
+    EXPECT_EQ(files(), before);
+
+    // Yes replaces it with the marks shown when the round is left.
+    answerMessages(&said, {"OK", "Yes"});
+    pilots->setCurrentRow(2);
+    grid->setCurrentCell(3, 2);
+    type("7");
+    EXPECT_EQ(cell(3, 2), "7");
+    click(*form, "ScoresOK");
+    EXPECT_EQ(
+        readBytes(roundFile(2, 1)),
+        "SCORE,01,5,6,7,8,9,\r\nSCORE,02,4,4,0,0,0,\r\nSCORE,03,7,0,0,0,0,\r\nBONUS,0\r\n\r\n");
+    EXPECT_EQ(state.contest.Pilots[2].RoundScore[0], 63 + 16 + 7);
+}
+
+TEST_F(ScoresWindow, MarksTheGridCannotShowAreNeverStoredOverAndNewKFactorsAre) {
+    // Written before the schedule lost a maneuver and a judge was removed.
+    const QByteArray wider = "SCORE,01,8,8,8,8,8,8,\r\nSCORE,02,7,7,7,7,7,7,\r\n"
+                             "SCORE,03,6,6,6,6,6,6,\r\nSCORE,04,5,5,5,5,5,5,\r\nBONUS,0\r\n\r\n";
+    ASSERT_TRUE(writeBytes(roundFile(0, 1), wider));
     QString shown;
     answerMessage(&shown);
     open();
-    EXPECT_EQ(shown, "Veltra:FEIL " + QDir::toNativeSeparators(roundFile(0, 1)));
+    EXPECT_TRUE(shown.contains(u"marks for 4 maneuvers; the schedule of this competition has 3"))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains(u"nothing can be typed")) << shown.toStdString();
+    EXPECT_EQ(cell(2, 6), "7");
+    type("9");
+    bonus->setValue(3);
     EXPECT_EQ(cell(1, 2), "8");
-    EXPECT_EQ(cell(1, 7), "72");
+    EXPECT_EQ(bonus->value(), 0);
+    click(*form, "ScoresOK");
+    EXPECT_EQ(readBytes(roundFile(0, 1)), wider);
+    EXPECT_FALSE(QFile::exists(ResultsFilePath(state.contest, state.work)));
+
+    // Points stored before the pilot's K-factor changed are stored again as the marks give them.
+    RoundMarks flown;
+    for (int j = 0; j < 5; ++j)
+        flown.setMark(0, j, 8);
+    state.contest.Pilots[1].RoundScore[1] = 72.0;
+    ASSERT_TRUE(SaveScores(state.contest, state.work, 1, 2, flown));
+    const QByteArray roundBytes = readBytes(roundFile(1, 2));
+    state.contest.Pilots[1].KFactor = 1.5;
+    answerMessage(&shown);
+    open();
+    pilots->setCurrentRow(1);
+    control<QSpinBox>(*form, "RoundChange").setValue(2);
+    EXPECT_EQ(state.contest.Pilots[1].RoundScore[1], 108.0);
+    click(*form, "ScoresOK");
+    EXPECT_EQ(readBytes(roundFile(1, 2)), roundBytes);
+    EXPECT_TRUE(readBytes(ResultsFilePath(state.contest, state.work))
+                    .contains(QByteArray("K\xe5re, 0000.00, 0108.00, 0000.00, ")));
 }
 
 TEST_F(ScoresWindow, ThreeJudgesKeepEveryMarkAndTheBonusAddsBeforeThePilotKFactor) {
@@ -206,4 +340,93 @@ TEST_F(ScoresWindow, StoreAndRecallThroughTheGridForOneTwoAndElevenJudges) {
         EXPECT_EQ(recalled, shown) << judges;
         QFile::remove(roundFile(0, 1));
     }
+}
+
+// Damaged copies of a round score file, each read and then taken through every way the window
+// stores, without a key typed: read exactly as the intact file, or reported with the file's
+// name; and no file of the folder changes.
+TEST_F(ScoresWindow, DamagedRoundFilesAreReadIntactOrReportedAndNeverWrittenBack) {
+    RoundMarks written;
+    for (int m = 0; m < 3; ++m)
+        for (int j = 0; j < 5; ++j)
+            written.setMark(m, j, (m * 3 + j * 2) % 11);
+    written.setBonus(-3);
+    state.contest.Pilots[0].RoundScore[0] = RoundPoints(written, state.contest, 1.10);
+    ASSERT_TRUE(SaveScores(state.contest, state.work, 0, 1, written));
+    const QByteArray intact = readBytes(roundFile(0, 1));
+    ASSERT_TRUE(intact.startsWith("SCORE,01,0,2,4,6,8,\r\n"));
+
+    QByteArray utf16 = "\xff\xfe";
+    for (char c : intact)
+        utf16 += QByteArray(1, c) + '\0';
+    std::mt19937 random(1306);
+    const auto randomBytes = [&random](qsizetype size) {
+        QByteArray bytes;
+        for (qsizetype i = 0; i < size; ++i)
+            bytes += static_cast<char>(random() % 256);
+        return bytes;
+    };
+    const auto flipped = [&random, &intact](int count) {
+        QByteArray bytes = intact;
+        for (int n = 0; n < count; ++n)
+            bytes[random() % bytes.size()] ^= '\xff';
+        return bytes;
+    };
+    const std::pair<const char*, QByteArray> variants[] = {
+        {"empty", QByteArray()},
+        {"cut at 10 %", intact.left(intact.size() / 10)},
+        {"cut at 50 %", intact.left(intact.size() / 2)},
+        {"cut at 90 %", intact.left(intact.size() * 9 / 10)},
+        {"UTF-8 byte order mark", "\xef\xbb\xbf" + intact},
+        {"UTF-16", utf16},
+        {"UTF-16 without byte order mark", utf16.mid(2)},
+        {"random bytes", randomBytes(intact.size())},
+        {"random text", QByteArray(randomBytes(intact.size())).replace('\0', ',')},
+        {"one byte flipped", flipped(1)},
+        {"three bytes flipped", flipped(3)},
+        {"ten bytes flipped", flipped(10)},
+        {"mark 11", QByteArray(intact).replace("SCORE,01,0,", "SCORE,01,11,")},
+        {"mark -1", QByteArray(intact).replace("SCORE,01,0,", "SCORE,01,-1,")},
+        {"bonus -30", QByteArray(intact).replace("BONUS,-3", "BONUS,-30")},
+        {"CR line ends", QByteArray(intact).replace("\r\n", "\r")},
+        {"LF line ends", QByteArray(intact).replace("\r\n", "\n")},
+    };
+    int refused = 0;
+    int readIntact = 0;
+    int silentlyChanged = 0;
+    for (const auto& [name, bytes] : variants) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(writeBytes(roundFile(0, 1), bytes));
+        const QMap<QString, QByteArray> before = files();
+        RoundMarks marks;
+        const RoundFileRead read = RecallScores(state.contest, state.work, 0, 1, marks);
+        bool same = marks.bonus() == written.bonus();
+        for (int m = 0; m < 3; ++m)
+            for (int j = 0; j < 5; ++j)
+                same = same && marks.hasMark(m, j) && marks.mark(m, j) == written.mark(m, j);
+        QStringList said;
+        {
+            MessageGuard messages;
+            open();
+            stepThroughEverything();
+            said = messages.texts();
+        }
+        const QString named = "FEIL " + native(roundFile(0, 1)) + u'\n';
+        const bool reported = !read && read.message.startsWith(named) && !said.isEmpty() &&
+                              std::all_of(said.begin(), said.end(),
+                                          [&](const QString& m) { return m.startsWith(named); });
+        const bool unchanged = files() == before;
+        if (unchanged && read && same && said.isEmpty())
+            ++readIntact;
+        else if (unchanged && reported)
+            ++refused;
+        else
+            ++silentlyChanged;
+        EXPECT_TRUE(unchanged) << name;
+        EXPECT_TRUE(reported || (read && same)) << name << ": " << read.message.toStdString();
+    }
+    std::cout << "Round score files: " << std::size(variants) << " variants, " << refused
+              << " refused with a message, " << readIntact << " read intact, " << silentlyChanged
+              << " silently changed\n";
+    EXPECT_EQ(silentlyChanged, 0);
 }

@@ -48,6 +48,12 @@ TEST_F(TeamWindows, ATeamNeedsANameAndAMemberTakesAtMostThreeAndTwentyTeamsAreTh
         EXPECT_TRUE(enabled(team, "AddPilot"));
         control<QLineEdit>(team, "TeamName").setText(QStringLiteral("  "));
         EXPECT_FALSE(enabled(team, "TeamOK"));
+        control<QLineEdit>(team, "TeamName").setText(QString::fromUtf8("Łag"));
+        QString shown;
+        answerMessage(&shown);
+        click(team, "TeamOK");
+        EXPECT_EQ(shown, QString::fromUtf8("Veltra:This box cannot hold the character \"Ł\"."));
+        EXPECT_TRUE(team.isVisible());
         control<QLineEdit>(team, "TeamName").setText(QStringLiteral("Lag,1"));
         click(team, "TeamOK");
     });
