@@ -3,6 +3,7 @@
 #include "ui/aboutform.h"
 #include "ui/competitionform.h"
 #include "ui/configgeneralform.h"
+#include "ui/configliveresultsform.h"
 #include "ui/configprintingform.h"
 #include "ui/configremotedisplayform.h"
 #include "ui/defineteamsform.h"
@@ -187,6 +188,8 @@ TEST_F(Main, EveryCaptionKeyHasOneControlInItsWindowThatShowsTheLanguageFilesTex
     made.push_back(std::make_unique<AboutForm>(s.texts, *form));
     made.push_back(std::make_unique<ConfigGeneralForm>(s.settings, s.texts, *form));
     made.push_back(std::make_unique<ConfigRemoteDisplayForm>(s.settings, s.texts, *form));
+    made.push_back(std::make_unique<ConfigLiveResultsForm>(
+        s.settings, s.texts, *form, [] {}, [] { return std::optional<QStringList>(); }));
     made.push_back(std::make_unique<CompetitionForm>(s));
     made.push_back(std::make_unique<PilotForm>(s));
     made.push_back(std::make_unique<JudgeForm>(s));
