@@ -26,10 +26,11 @@ constexpr char kStyle[] =
     "a{color:#0000c8}"
     "table{border-collapse:collapse;width:100%}"
     "th{text-align:left;font-size:15px;border-bottom:3px solid #000;padding:4px}"
-    "td{padding:6px 4px;border-bottom:1px solid #000;vertical-align:top}"
+    "td{padding:6px 3px;border-bottom:1px solid #000;vertical-align:top}"
     "tr.pilot td{border-bottom:0}"
     ".n{text-align:right;font-variant-numeric:tabular-nums;white-space:nowrap}"
-    ".place{font-weight:800;font-size:22px;width:2.2em}"
+    ".place{font-weight:800;font-size:22px;width:1.6em}"
+    ".norm{font-size:15px}"
     ".total{font-weight:800}"
     "small{font-size:15px}"
     ".rounds{font-size:15px}"
@@ -166,7 +167,7 @@ QString pilotsTable(const LiveSnapshot& snapshot) {
         out +=
             QStringLiteral("<tr class=\"pilot\"><td class=\"place\">%1</td><td>%2<br><small>%3 "
                            "&middot; %4</small></td><td class=\"n total\">%5</td>"
-                           "<td class=\"n\">%6</td></tr>")
+                           "<td class=\"n norm\">%6</td></tr>")
                 .arg(pilot.Placed)
                 .arg(pilotLink(pilot))
                 .arg(pilot.StartNo)
