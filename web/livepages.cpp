@@ -275,19 +275,19 @@ QString marksTable(const RoundWorking& round, const Texts& texts) {
     out += QStringLiteral("<th class=\"n\">") + html(text(texts, "EXPLAIN_ROW_HEADING")) +
            QStringLiteral("</th></tr></thead><tbody>");
     bool fewerAnywhere = false;
+    // Appended piece by piece: a pilot's page holds thousands of these cells.
+    const QString cell = QStringLiteral("<td class=\"n\">");
+    const QString cellEnd = QStringLiteral("</td>");
     for (int m = 0; m < static_cast<int>(round.maneuvers.size()); ++m) {
         const ManeuverWorking& row = round.maneuvers[m];
         const bool fewer = row.droppedHighest == ManeuverWorking::NoJudge;
         fewerAnywhere = fewerAnywhere || fewer;
-        out += QStringLiteral("<tr><td>%1</td><td>%2</td><td class=\"n\">%3</td>")
-                   .arg(m + 1)
-                   .arg(html(row.name))
-                   .arg(row.k);
+        out += QStringLiteral("<tr><td>") + QString::number(m + 1) + QStringLiteral("</td><td>") +
+               html(row.name) + cellEnd + cell + QString::number(row.k) + cellEnd;
         for (int j = 0; j < round.judges; ++j)
-            out += QStringLiteral("<td class=\"n\">") + markCell(row, j) + QStringLiteral("</td>");
-        out += QStringLiteral("<td class=\"n\">%1%2</td></tr>")
-                   .arg(fewer ? QStringLiteral("* ") : QString())
-                   .arg(row.rowSum);
+            out += cell + markCell(row, j) + cellEnd;
+        out += cell + (fewer ? QStringLiteral("* ") : QString()) + QString::number(row.rowSum) +
+               QStringLiteral("</td></tr>");
     }
     out += QStringLiteral("</tbody></table></div><p class=\"note\">") +
            html(text(texts, "EXPLAIN_MARK_NOTES"));

@@ -6,6 +6,7 @@
 #include <QHttpServerRequest>
 #include <QNetworkInterface>
 #include <QTcpSocket>
+#include <utility>
 
 namespace veltra {
 namespace {
@@ -83,14 +84,62 @@ void send(QTcpSocket& socket, int status, const QByteArray& type, const QByteArr
     socket.write(out);
 }
 
+bool isPage(const QString& path) {
+    return path == u"/" || path == u"/startlist" || path == u"/api/results.json" ||
+           path == u"/api/startlist.json" || startNoOf(path).has_value();
+}
+
+std::optional<LiveServer::Page> makePage(const LiveSnapshot& shown, const QString& path) {
+    LiveServer::Page page;
+    if (path == u"/") {
+        page = {kHtml, ResultsPage(shown), {}};
+    } else if (path == u"/startlist") {
+        page = {kHtml, StartListPage(shown), {}};
+    } else if (path == u"/api/results.json") {
+        page = {kJson, ResultsJson(shown), {}};
+    } else if (path == u"/api/startlist.json") {
+        page = {kJson, StartListJson(shown), {}};
+    } else if (std::optional<QByteArray> pilot = PilotPage(shown, startNoOf(path).value_or(-1))) {
+        page = {kHtml, std::move(*pilot), {}};
+    } else {
+        return std::nullopt;
+    }
+    page.tag = tagOf(page.body);
+    return page;
+}
+
+// What the snapshot is taken from, copied on the program's thread.
+struct LiveCopy {
+    Contest contest;
+    Workspace work;
+    Texts texts;
+    bool dropLowest = false;
+    PilotInRound now;
+};
+
 } // namespace
+
+// The snapshot the maker thread makes pages from, and the version it belongs to.
+struct LiveServer::Maker {
+    quint64 version = 0;
+    std::optional<LiveSnapshot> snapshot;
+};
 
 LiveServer::LiveServer(const Contest& contest, const Workspace& work, const Texts& texts,
                        const Settings& settings, NowScoring now, QObject* parent)
     : QAbstractHttpServer(parent), contest_(contest), work_(work), texts_(texts),
-      settings_(settings), now_(std::move(now)) {}
+      settings_(settings), now_(std::move(now)), maker_(std::make_shared<Maker>()),
+      makerContext_(new QObject) {
+    makerContext_->moveToThread(&makerThread_);
+    connect(&makerThread_, &QThread::finished, makerContext_, &QObject::deleteLater);
+    makerThread_.setObjectName(QStringLiteral("LiveResultsPages"));
+    makerThread_.start();
+}
 
-LiveServer::~LiveServer() = default;
+LiveServer::~LiveServer() {
+    makerThread_.quit();
+    makerThread_.wait();
+}
 
 Status LiveServer::start(quint16 port, const QHostAddress& address) {
     auto* server = new GuardedTcpServer(limits_, this);
@@ -114,65 +163,116 @@ int LiveServer::openConnections() const {
     return server_ ? server_->openConnections() : 0;
 }
 
-const LiveSnapshot& LiveServer::snapshot() {
-    if (snapshot_ && checked_.isValid() && checked_.elapsed() < recheckMs_)
-        return *snapshot_;
+void LiveServer::refresh() {
+    if (version_ > 0 && checked_.elapsed() < recheckMs_)
+        return;
     checked_.start();
     const PilotInRound now = now_ ? now_() : PilotInRound{};
     QByteArray inputs = LiveInputs(contest_, work_, settings_, now);
-    if (!snapshot_ || inputs != inputs_) {
-        inputs_ = std::move(inputs);
-        snapshot_ =
-            TakeLiveSnapshot(contest_, work_, texts_, settings_.LiveResultsDropLowest == 1, now);
-        made_.clear();
+    if (version_ > 0 && inputs == inputs_)
+        return;
+    inputs_ = std::move(inputs);
+    const quint64 version = ++version_;
+    made_.clear();
+    asked_.clear();
+    auto copy = std::make_shared<const LiveCopy>(
+        LiveCopy{contest_, work_, texts_, settings_.LiveResultsDropLowest == 1, now});
+    QMetaObject::invokeMethod(
+        makerContext_,
+        [maker = maker_, copy, version] {
+            maker->snapshot = TakeLiveSnapshot(copy->contest, copy->work, copy->texts,
+                                               copy->dropLowest, copy->now);
+            maker->version = version;
+        },
+        Qt::QueuedConnection);
+    // Pages still awaited are made again from the new snapshot.
+    for (const std::deque<Reply>& replies : std::as_const(replies_)) {
+        for (const Reply& reply : replies) {
+            if (reply.status == 0)
+                ask(reply.path);
+        }
     }
-    return *snapshot_;
 }
 
-std::optional<LiveServer::Answer> LiveServer::page(const QString& path) {
-    const auto found = made_.constFind(path);
-    if (found != made_.constEnd())
-        return *found;
-    const LiveSnapshot& shown = snapshot();
-    Answer answer;
-    if (path == u"/") {
-        answer = {kHtml, ResultsPage(shown), {}};
-    } else if (path == u"/startlist") {
-        answer = {kHtml, StartListPage(shown), {}};
-    } else if (path == u"/api/results.json") {
-        answer = {kJson, ResultsJson(shown), {}};
-    } else if (path == u"/api/startlist.json") {
-        answer = {kJson, StartListJson(shown), {}};
-    } else if (const std::optional<int> startNo = startNoOf(path)) {
-        std::optional<QByteArray> pilot = PilotPage(shown, *startNo);
-        if (!pilot)
-            return std::nullopt;
-        answer = {kHtml, std::move(*pilot), {}};
-    } else {
-        return std::nullopt;
+// The server waits for the maker thread to end before it goes, so the answer finds it.
+void LiveServer::ask(const QString& path) {
+    if (asked_.contains(path))
+        return;
+    asked_.insert(path);
+    QMetaObject::invokeMethod(
+        makerContext_,
+        [this, maker = maker_, path] {
+            const std::optional<Page> page =
+                maker->snapshot ? makePage(*maker->snapshot, path) : std::nullopt;
+            QMetaObject::invokeMethod(
+                this, [this, version = maker->version, path, page] { made(version, path, page); },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void LiveServer::made(quint64 version, const QString& path, const std::optional<Page>& page) {
+    if (version != version_)
+        return;
+    asked_.remove(path);
+    if (page)
+        made_.insert(path, *page);
+    for (auto it = replies_.begin(); it != replies_.end(); ++it) {
+        for (Reply& reply : it.value()) {
+            if (reply.status == 0 && reply.path == path)
+                answer(reply, page);
+        }
+        flush(it.key());
     }
-    answer.tag = tagOf(answer.body);
-    made_.insert(path, answer);
-    return answer;
+}
+
+void LiveServer::answer(Reply& reply, const std::optional<Page>& page) {
+    if (!page) {
+        reply.status = 404;
+        return;
+    }
+    reply.page = *page;
+    reply.status = matches(reply.ifNoneMatch, page->tag) ? 304 : 200;
+}
+
+void LiveServer::flush(QTcpSocket* socket) {
+    std::deque<Reply>& replies = replies_[socket];
+    while (!replies.empty() && replies.front().status != 0) {
+        const Reply& reply = replies.front();
+        if (reply.status == 200 || reply.status == 304)
+            send(*socket, reply.status, reply.page.type, reply.page.body, reply.page.tag,
+                 !reply.head);
+        else
+            send(*socket, reply.status, kText,
+                 reply.status == 404 ? "Not Found\n" : "Method Not Allowed\n", {}, !reply.head);
+        if (reply.close)
+            socket->disconnectFromHost();
+        replies.pop_front();
+    }
 }
 
 bool LiveServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
-    snapshot(); // drops the pages made when the store has changed since
+    refresh();
     const QString path = request.url().path();
-    const bool known = path == u"/" || path == u"/startlist" || path == u"/api/results.json" ||
-                       path == u"/api/startlist.json" || startNoOf(path).has_value();
     const QHttpServerRequest::Method method = request.method();
-    const bool head = method == QHttpServerRequest::Method::Head;
-    if (known && method != QHttpServerRequest::Method::Get && !head) {
-        send(*socket, 405, kText, "Method Not Allowed\n", {}, true);
-    } else if (const std::optional<Answer> answer = known ? page(path) : std::nullopt) {
-        const bool unchanged = matches(request.value("If-None-Match"), answer->tag);
-        send(*socket, unchanged ? 304 : 200, answer->type, answer->body, answer->tag, !head);
-    } else {
-        send(*socket, 404, kText, "Not Found\n", {}, !head);
-    }
-    if (request.value("Connection").toLower() == "close")
-        socket->disconnectFromHost();
+    Reply reply{path,
+                method == QHttpServerRequest::Method::Head,
+                request.value("Connection").toLower() == "close",
+                request.value("If-None-Match"),
+                0,
+                {}};
+    if (!isPage(path))
+        reply.status = 404;
+    else if (method != QHttpServerRequest::Method::Get && !reply.head)
+        reply.status = 405;
+    else if (const auto found = made_.constFind(path); found != made_.constEnd())
+        answer(reply, *found);
+    else
+        ask(path);
+    if (!replies_.contains(socket))
+        connect(socket, &QObject::destroyed, this, [this, socket] { replies_.remove(socket); });
+    replies_[socket].push_back(std::move(reply));
+    flush(socket);
     return true;
 }
 

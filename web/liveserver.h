@@ -11,21 +11,27 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
+#include <QSet>
+#include <QThread>
+#include <deque>
+#include <memory>
 #include <optional>
 
 namespace veltra {
 
-// The live results on the field's network, on the program's own event loop. Read-only by
-// construction: a few routes, GET and HEAD only, nothing served from disk.
+// The live results on the field's network. Read-only by construction: a few routes, GET and
+// HEAD only, nothing served from disk.
 //
 //   /                     the results          /api/results.json     the results for programs
 //   /startlist            the start list       /api/startlist.json   the start list for programs
 //   /pilot/<start no.>    one pilot's rounds and how their points come about
 //
-// Every answer is made from a snapshot of the store (the one results step's copy), never from
-// the store itself. Whether the store changed is looked at when a request comes, at most every
-// recheck interval; each page is made once per snapshot and tagged with a digest of its bytes,
-// which a page's If-None-Match compares to get a 304 instead.
+// Requests are taken on the program's event loop, which only compares what the pages are made
+// from with the store (at most every recheck interval) and copies it when it changed. The
+// snapshot and the pages are made from that copy on a thread of their own, each page once per
+// snapshot, tagged with a digest of its bytes that a page's If-None-Match compares to get a 304;
+// so making pages never holds up the windows. A connection's answers leave in the order of its
+// requests.
 class LiveServer final : public QAbstractHttpServer {
     Q_OBJECT
 
@@ -44,19 +50,32 @@ class LiveServer final : public QAbstractHttpServer {
     quint16 port() const;
     int openConnections() const;
 
+    // A page as it is sent: its type, its bytes and its ETag, quoted.
+    struct Page {
+        QByteArray type;
+        QByteArray body;
+        QByteArray tag;
+    };
+
   protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
 
   private:
-    struct Answer {
-        QByteArray type;
-        QByteArray body;
-        QByteArray tag; // the ETag, quoted
+    struct Reply {
+        QString path;
+        bool head = false;
+        bool close = false;
+        QByteArray ifNoneMatch;
+        int status = 0; // 0 while the page is being made
+        Page page;
     };
 
-    const LiveSnapshot& snapshot();
-    std::optional<Answer> page(const QString& path);
+    void refresh();
+    void ask(const QString& path);
+    void made(quint64 version, const QString& path, const std::optional<Page>& page);
+    void answer(Reply& reply, const std::optional<Page>& page);
+    void flush(QTcpSocket* socket);
 
     const Contest& contest_;
     const Workspace& work_;
@@ -69,8 +88,14 @@ class LiveServer final : public QAbstractHttpServer {
 
     QElapsedTimer checked_;
     QByteArray inputs_;
-    std::optional<LiveSnapshot> snapshot_;
-    QHash<QString, Answer> made_; // the pages made from the snapshot
+    quint64 version_ = 0;
+    QHash<QString, Page> made_;                     // the pages of this version
+    QSet<QString> asked_;                           // the pages being made for it
+    QHash<QTcpSocket*, std::deque<Reply>> replies_; // each connection's answers, in order
+    struct Maker;
+    std::shared_ptr<Maker> maker_; // used on the maker thread only
+    QThread makerThread_;
+    QObject* makerContext_ = nullptr; // lives on the maker thread
 };
 
 // The addresses a phone on the same network types to reach port `port`: every IPv4 address of

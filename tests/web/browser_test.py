@@ -26,7 +26,6 @@ def skip(why):
 try:
     from selenium import webdriver
     from selenium.webdriver.chrome.service import Service
-    from selenium.webdriver.common.by import By
 except ImportError:
     skip("python3-selenium is not installed")
 CHROMIUM = shutil.which("chromium")
@@ -81,12 +80,14 @@ def main():
         now = tell("open")
         assert now.startswith("NOW "), now
         name = now[4:]
-        shown = wait_until(lambda: [row.text for row in
-                                    browser.find_elements(By.CSS_SELECTOR, "tr.now")], 2.5)
+        # Read in one step: the page replaces its content while it is being read.
+        rows = "return [...document.querySelectorAll('tr.now')].map(r => r.textContent)"
+        shown = wait_until(lambda: browser.execute_script(rows), 2.5)
         assert any(name in row for row in shown), "start list shows %r as now" % shown
 
         browser.get(base + "/")
-        first = lambda: browser.find_elements(By.CSS_SELECTOR, "tr.pilot a")[0].text
+        first = lambda: browser.execute_script(
+            "return document.querySelector('tr.pilot a').textContent")
         assert first() != name, "%s is already placed first" % name
         browser.execute_script("window.notReloaded = true")
         assert tell("store") == "STORED"

@@ -58,6 +58,17 @@ TEST_F(LiveServing, EveryRouteAnswersGetAndHeadAndATagThatStillMatchesGets304) {
         EXPECT_TRUE(same.body.isEmpty());
     }
     EXPECT_TRUE(client.get("/").body.contains("<title>Cup - Results</title>"));
+
+    // Answers leave in the order of the requests, also when a later page was made first.
+    HttpClient pipelined(server->port());
+    ASSERT_TRUE(pipelined.connected());
+    contest.Pilots[3].Name = QStringLiteral("Dora"); // a new snapshot
+    QTest::qWait(30);
+    EXPECT_EQ(client.get("/startlist").status, 200); // made; Dora's page is not
+    pipelined.send("GET /pilot/4 HTTP/1.1\r\nHost: x\r\n\r\nGET /startlist HTTP/1.1\r\nHost: "
+                   "x\r\n\r\n");
+    EXPECT_TRUE(pipelined.reply().body.contains("<h2>Dora</h2>"));
+    EXPECT_TRUE(pipelined.reply().body.contains("<title>Cup - Start list</title>"));
 }
 
 TEST_F(LiveServing, ServesNothingElseAndRefusesWhatIsMalformedOrTooBig) {
