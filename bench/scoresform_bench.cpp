@@ -1,16 +1,14 @@
 // Score entry at full size (51 maneuvers, 11 judges): the time from a key press to the
 // recomputed grid, and to the grid painted again.
 #include "bench/fullcontest.h"
+#include "bench/keylatency.h"
 #include "ui/scoresform.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 using namespace veltra;
 
@@ -28,21 +26,9 @@ int main(int argc, char** argv) {
     (void)QTest::qWaitForWindowExposed(&form);
     auto* grid = form.findChild<QTableWidget*>(QStringLiteral("ResultGrid"));
 
-    const auto measure = [&](bool paint) {
-        std::vector<double> micros;
-        for (int key = 0; key < MaxManeuvers * MaxJudges; ++key) {
-            QElapsedTimer timer;
-            timer.start();
-            QTest::keyClick(grid, static_cast<char>('0' + key % 10));
-            if (paint)
-                QApplication::processEvents(); // paints what the key changed
-            micros.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
-        }
-        std::sort(micros.begin(), micros.end());
-        return std::make_pair(micros[micros.size() / 2], micros.back());
-    };
-    const auto [median, worst] = measure(false);
-    const auto [paintedMedian, paintedWorst] = measure(true);
+    const int keys = MaxManeuvers * MaxJudges;
+    const auto [median, worst] = MeasureKeyLatency(*grid, keys, false);
+    const auto [paintedMedian, paintedWorst] = MeasureKeyLatency(*grid, keys, true);
     std::printf("Score entry, 51 maneuvers x 11 judges, %d keys each:\n", MaxManeuvers * MaxJudges);
     std::printf("  key press to recomputed grid   median %8.1f us   worst %8.1f us\n", median,
                 worst);

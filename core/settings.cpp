@@ -31,6 +31,9 @@ const QString kFrequencyMode = QStringLiteral("FREQUENCY_DISPLAY_MODE");
 const QString kPrintDestination = QStringLiteral("PRINT_DESTINATION");
 const QString kPdfFolder = QStringLiteral("PDF_FOLDER");
 const QString kPrintPreview = QStringLiteral("PRINT_PREVIEW");
+const QString kLiveResults = QStringLiteral("LIVE_RESULTS");
+const QString kLiveResultsPort = QStringLiteral("LIVE_RESULTS_PORT");
+const QString kLiveResultsDropLowest = QStringLiteral("LIVE_RESULTS_DROP_LOWEST");
 
 // The entry number 1 to 5 of a recent-file key with the given stem, or 0.
 int recentEntry(const QString& key, const QString& stem) {
@@ -45,7 +48,8 @@ bool isSettingsKey(const QString& key) {
            key == kFilesInFilemenu || recentEntry(key, kFileName) > 0 ||
            recentEntry(key, kFileLocation) > 0 || key == kConnect || key == kComport ||
            key == kBaudrate || key == kFrequencyMode || key == kPrintDestination ||
-           key == kPdfFolder || key == kPrintPreview;
+           key == kPdfFolder || key == kPrintPreview || key == kLiveResults ||
+           key == kLiveResultsPort || key == kLiveResultsDropLowest;
 }
 
 class ValueReader {
@@ -127,6 +131,14 @@ QString ReadSettingsBytes(const QByteArray& bytes, Settings& s) {
             s.PdfFolder = ValueReader::text(record);
         } else if (key == kPrintPreview) {
             s.PrintPreview = values.integer(record, 0, 1);
+        } else if (key == kLiveResults) {
+            s.LiveResults = values.integer(record, 0, 1);
+        } else if (key == kLiveResultsPort) {
+            // No port at all keeps the default.
+            if (const int port = values.integer(record, 0, 65535))
+                s.LiveResultsPort = port;
+        } else if (key == kLiveResultsDropLowest) {
+            s.LiveResultsDropLowest = values.integer(record, 0, 1);
         }
     }
     return values.faults();
@@ -178,6 +190,9 @@ QByteArray SettingsFileBytes(const Settings& s) {
     // An empty folder reads back as empty because a known key follows it.
     appendLine(out, kPdfFolder + u',' + s.PdfFolder);
     appendLine(out, kPrintPreview + u',' + FormatNumber(s.PrintPreview, u"0"));
+    appendLine(out, kLiveResults + u',' + FormatNumber(s.LiveResults, u"0"));
+    appendLine(out, kLiveResultsPort + u',' + FormatNumber(s.LiveResultsPort, u"0"));
+    appendLine(out, kLiveResultsDropLowest + u',' + FormatNumber(s.LiveResultsDropLowest, u"0"));
     return toAnsi(out);
 }
 

@@ -16,6 +16,9 @@ inline constexpr const char* HelpFileName = "Veltra.hlp";
 inline constexpr int PrintDestinationPrinter = 0;
 inline constexpr int PrintDestinationPdf = 1;
 
+// The port the live results are served on unless the settings name another.
+inline constexpr int DefaultLiveResultsPort = 8080;
+
 // The settings kept in the settings file of the program folder.
 struct Settings {
     QString ConfigFile; // the settings file's name, set at start-up
@@ -38,6 +41,11 @@ struct Settings {
     int PrintDestination = PrintDestinationPrinter;
     QString PdfFolder;
     int PrintPreview = 0; // 1 shows a preview before printing
+    // The live results on the field's network: served when 1, on this port, with each pilot's
+    // weakest round dropped when 1.
+    int LiveResults = 0;
+    int LiveResultsPort = DefaultLiveResultsPort;
+    int LiveResultsDropLowest = 0;
 };
 
 // Reads the settings file `configFile` of the program folder into `settings`. A missing file

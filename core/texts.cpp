@@ -219,6 +219,20 @@ constexpr Fallback kFallbacks[] = {
      "storing them?"},
     {"COMPETITION_SAVE_CHANGES_QUESTION",
      "The judges or pilots or teams of this competition were changed. Save the changes?"},
+    {"WEB_RESULTS", "Results"},
+    {"WEB_START_LIST", "Start list"},
+    {"WEB_NOW", "now"},
+    {"WEB_NEXT", "next"},
+    {"WEB_PLACE", "Place"},
+    {"WEB_DROPPED_NOTE", "Struck through: the dropped round."},
+    {"WEB_NO_ROUNDS", "No round has been flown yet."},
+    {"WEB_OFFLINE", "No connection to the contest computer. Trying again..."},
+    {"WEB_PORT_FAILED", "Live results cannot be served on port %1: %2. Choose another port in the "
+                        "live results settings."},
+    {"WEB_PORT_IN_USE", "another program uses it"},
+    {"WEB_NO_ADDRESS",
+     "This computer has no network address: join the field's Wi-Fi and phones can connect."},
+    {"WEB_STATUS", "Live results:"},
 };
 
 } // namespace

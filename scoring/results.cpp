@@ -125,15 +125,39 @@ std::vector<int> TeamsByPlace(const Contest& contest) {
     return ByPlace(contest.TeamCount, [&](int t) { return contest.Teams[t].Placed; });
 }
 
+namespace {
+
+void calculate(PreparedResults& results) {
+    results.best =
+        CalculateResults(results.contest, results.options.rounds, results.options.dropLowest);
+    results.pilotsByPlace = PilotsByPlace(results.contest);
+    results.teamsByPlace = TeamsByPlace(results.contest);
+}
+
+} // namespace
+
 PreparedResults PrepareResults(const Contest& contest, const Workspace& work,
                                ResultOptions options) {
     options.rounds = std::clamp(options.rounds, 0, MaxRounds);
     PreparedResults results{contest, options, {}, {}, {}, Status::success()};
     if (!work.ContestFile.isEmpty())
         results.read = ReadPreviousScores(results.contest, work, options.rounds);
-    results.best = CalculateResults(results.contest, options.rounds, options.dropLowest);
-    results.pilotsByPlace = PilotsByPlace(results.contest);
-    results.teamsByPlace = TeamsByPlace(results.contest);
+    calculate(results);
+    return results;
+}
+
+PreparedResults PrepareStandings(const Contest& contest, const Workspace& work, bool dropLowest) {
+    PreparedResults results = PrepareResults(contest, work, {contest.Rounds, false});
+    const Contest& read = results.contest;
+    int flown = 0;
+    for (int r = 0; r < results.options.rounds; ++r) {
+        for (int i = 0; i < read.PilotCount; ++i) {
+            if (read.Pilots[i].RoundScore[r] > 0.0)
+                flown = r + 1;
+        }
+    }
+    results.options = {flown, dropLowest && flown > 1};
+    calculate(results);
     return results;
 }
 

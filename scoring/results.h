@@ -56,4 +56,9 @@ struct PreparedResults {
 PreparedResults PrepareResults(const Contest& contest, const Workspace& work,
                                ResultOptions options);
 
+// The standings as they stand: the results of every round up to the last one in which a pilot
+// has points in the results file. The weakest round is dropped only once two rounds are flown,
+// as no pilot is to lose the only round there is.
+PreparedResults PrepareStandings(const Contest& contest, const Workspace& work, bool dropLowest);
+
 } // namespace veltra

@@ -6,6 +6,7 @@
 #include "ui/aboutform.h"
 #include "ui/competitionform.h"
 #include "ui/configgeneralform.h"
+#include "ui/configliveresultsform.h"
 #include "ui/configprintingform.h"
 #include "ui/configremotedisplayform.h"
 #include "ui/fileselectform.h"
@@ -17,12 +18,14 @@
 #include "ui/selectform.h"
 #include "ui/viewcommands.h"
 #include "ui_mainform.h"
+#include "web/liveserver.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 
@@ -68,6 +71,7 @@ void MainForm::Form_Load() {
     UpdateFilemenu();
     if (state_.settings.ConnectToRemoteDisplay == 1)
         OpenComPort();
+    ApplyLiveResults();
     showNoCompetition();
 }
 
@@ -83,6 +87,14 @@ void MainForm::layOutStatusLine() {
     inside->setContentsMargins(0, 0, 4, 0);
     inside->addStretch();
     inside->addWidget(PROGRESS_, 0, Qt::AlignVCenter);
+    // The address of the live results, which opens their settings with the QR code.
+    LiveResultsAddress_ = new QLabel(this);
+    LiveResultsAddress_->setObjectName(QStringLiteral("LiveResultsAddress"));
+    LiveResultsAddress_->setContentsMargins(6, 0, 6, 0);
+    LiveResultsAddress_->hide();
+    connect(LiveResultsAddress_, &QLabel::linkActivated, this,
+            &MainForm::ConfigureLiveResults_Click);
+    ui_->StatusLine->insertWidget(1, LiveResultsAddress_);
 }
 
 // The design's 500 twips cut the box's first text short with today's fonts; the box keeps its
@@ -140,6 +152,8 @@ void MainForm::connectMenus() {
     connect(ui_->PrintScoresheets, &QAction::triggered, print,
             &PrintCommands::PrintScoresheets_Click);
     connect(ui_->ConfigurePrinting, &QAction::triggered, this, &MainForm::ConfigurePrinting_Click);
+    connect(ui_->ConfigureLiveResults, &QAction::triggered, this,
+            &MainForm::ConfigureLiveResults_Click);
     QAction* const recent[] = {ui_->File1, ui_->File2, ui_->File3, ui_->File4, ui_->File5};
     for (int k = 0; k < MaxRecentFiles; ++k)
         connect(recent[k], &QAction::triggered, this, [this, k] { RecentFile_Click(k); });
@@ -260,6 +274,8 @@ bool MainForm::ReadLanguageFile(const QString& languageFile) {
     ui_->Language->setText(QFileInfo(languageFile).fileName());
     ui_->Language->setCursorPosition(0);
     ApplyLanguageCaptionsToAllWindows(state_.texts);
+    if (LiveResultsAddress_)
+        showLiveResultsAddress();
     return true;
 }
 
@@ -406,6 +422,58 @@ void MainForm::ConfigureExternalDisplay_Click() {
 void MainForm::ConfigurePrinting_Click() {
     if (printCommands_->configPrintingForm().exec() == QDialog::Accepted)
         SaveConfigFile();
+}
+
+// The pilot the score entry window shows, while it is open, flies now.
+void MainForm::ApplyLiveResults() {
+    liveServer_.reset();
+    if (state_.settings.LiveResults == 1) {
+        auto server = std::make_unique<LiveServer>(
+            state_.contest, state_.work, state_.texts, state_.settings, [this] {
+                return scoresForm_ && scoresForm_->isVisible()
+                           ? PilotInRound{state_.work.EditPilotIndex, state_.work.CurrentRound}
+                           : PilotInRound{};
+            });
+        const Status started = server->start(
+            static_cast<quint16>(std::clamp(state_.settings.LiveResultsPort, 1, 65535)));
+        if (started)
+            liveServer_ = std::move(server);
+        else
+            showMessage(started.message);
+    }
+    showLiveResultsAddress();
+}
+
+std::optional<QStringList> MainForm::liveResultsAddresses() const {
+    if (!liveServer_)
+        return std::nullopt;
+    return LiveAddresses(liveServer_->port());
+}
+
+void MainForm::showLiveResultsAddress() {
+    const std::optional<QStringList> addresses = liveResultsAddresses();
+    LiveResultsAddress_->setVisible(addresses.has_value());
+    if (!addresses)
+        return;
+    const QString shown = addresses->isEmpty() ? state_.texts.get(QStringLiteral("WEB_NO_ADDRESS"))
+                                               : addresses->join(QStringLiteral("  "));
+    LiveResultsAddress_->setText(
+        QStringLiteral("<a href=\"#\">%1 %2</a>")
+            .arg(state_.texts.get(QStringLiteral("WEB_STATUS")).toHtmlEscaped(),
+                 shown.toHtmlEscaped()));
+}
+
+void MainForm::ConfigureLiveResults_Click() {
+    if (!configLiveResultsForm_) {
+        configLiveResultsForm_ = std::make_unique<ConfigLiveResultsForm>(
+            state_.settings, state_.texts, *this,
+            [this] {
+                SaveConfigFile();
+                ApplyLiveResults();
+            },
+            [this] { return liveResultsAddresses(); });
+    }
+    configLiveResultsForm_->exec();
 }
 
 void MainForm::VeltraHelp_Click() {

@@ -6,8 +6,10 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 class QAction;
+class QLabel;
 class QProgressBar;
 
 namespace Ui {
@@ -19,9 +21,11 @@ namespace veltra {
 class AboutForm;
 class CompetitionForm;
 class ConfigGeneralForm;
+class ConfigLiveResultsForm;
 class ConfigRemoteDisplayForm;
 class FileSelectForm;
 class HelpForm;
+class LiveServer;
 class PrintCommands;
 class ScheduleForm;
 class ScoresForm;
@@ -64,6 +68,12 @@ class MainForm final : public QMainWindow, public Feedback {
     // cannot be opened is reported and the program runs on without it.
     void OpenComPort();
 
+    // Serves the live results as the settings ask, or stops serving them; a port that cannot be
+    // had is reported and the program runs on without them.
+    void ApplyLiveResults();
+    // The addresses of the live results being served, or nothing when they are off.
+    std::optional<QStringList> liveResultsAddresses() const;
+
     // A menu item or menu by its control name, for instance "EditScores" or "FileExport".
     QAction* menuCommand(const QString& name) const;
 
@@ -93,17 +103,21 @@ class MainForm final : public QMainWindow, public Feedback {
     void ConfigureGeneral_Click();
     void ConfigureExternalDisplay_Click();
     void ConfigurePrinting_Click();
+    void ConfigureLiveResults_Click();
+    void showLiveResultsAddress();
     void VeltraHelp_Click();
     void About_Click();
 
     AppState& state_;
     std::unique_ptr<Ui::MainForm> ui_;
     QProgressBar* PROGRESS_ = nullptr;
+    QLabel* LiveResultsAddress_ = nullptr;
     std::unique_ptr<FileSelectForm> fileSelectForm_;
     std::unique_ptr<SelectForm> selectForm_;
     std::unique_ptr<ScoresForm> scoresForm_;
     std::unique_ptr<ConfigGeneralForm> configGeneralForm_;
     std::unique_ptr<ConfigRemoteDisplayForm> configRemoteDisplayForm_;
+    std::unique_ptr<ConfigLiveResultsForm> configLiveResultsForm_;
     std::unique_ptr<HelpForm> helpForm_;
     std::unique_ptr<AboutForm> aboutForm_;
     std::unique_ptr<CompetitionForm> competitionForm_;
@@ -113,6 +127,7 @@ class MainForm final : public QMainWindow, public Feedback {
     std::unique_ptr<ViewCommands> viewCommands_;
     // Asks the results printout's options in the view commands' dialog, so it ends first.
     std::unique_ptr<PrintCommands> printCommands_;
+    std::unique_ptr<LiveServer> liveServer_;
 };
 
 } // namespace veltra

@@ -45,6 +45,9 @@ TEST(Settings, SettingsFileRoundTripsByteForByteWithEmptyValuesInIt) {
     EXPECT_EQ(s.PrintDestination, 1);
     EXPECT_EQ(s.PdfFolder, QString::fromUtf8("/home/leder/Utskrifter/Vårcupen"));
     EXPECT_EQ(s.PrintPreview, 1);
+    EXPECT_EQ(s.LiveResults, 1);
+    EXPECT_EQ(s.LiveResultsPort, 8181);
+    EXPECT_EQ(s.LiveResultsDropLowest, 1);
 
     EXPECT_EQ(SettingsFileBytes(s), original);
     ASSERT_TRUE(SaveConfigFile(QStringLiteral("copy.ini"), dir.path(), s));
@@ -63,7 +66,10 @@ TEST(Settings, AnOlderFileGainsThePrintOutputLinesAtItsEndAndAnEmptyFolderReadsB
     EXPECT_EQ(s.PrintPreview, 0);
     EXPECT_EQ(s.FrequencyDisplayMode, 1);
     const QByteArray rewritten = SettingsFileBytes(s);
-    EXPECT_EQ(rewritten, older + "PRINT_DESTINATION,0\r\nPDF_FOLDER,\r\nPRINT_PREVIEW,0\r\n");
+    EXPECT_EQ(s.LiveResultsPort, 8080);
+    EXPECT_EQ(rewritten, older + "PRINT_DESTINATION,0\r\nPDF_FOLDER,\r\nPRINT_PREVIEW,0\r\n"
+                                 "LIVE_RESULTS,0\r\nLIVE_RESULTS_PORT,8080\r\n"
+                                 "LIVE_RESULTS_DROP_LOWEST,0\r\n");
 
     // The empty folder must not take the key after it as its value.
     Settings back;
@@ -100,7 +106,8 @@ TEST(Settings, ValuesThatAreNoNumbersAreReportedAndTheRestIsStillRead) {
                                              "COMPORT_TO_REMOTE_DISPLAY, 3\r\n"
                                              "BAUDRATE_TO_REMOTE_DISPLAY,19200.3\r\n"
                                              "FREQUENCY_DISPLAY_MODE,1\r\n"
-                                             "PRINT_PREVIEW,7",
+                                             "PRINT_PREVIEW,7\r\n"
+                                             "LIVE_RESULTS_PORT,65536",
                                              s);
     EXPECT_TRUE(faults.contains(QStringLiteral("PRINTER_TYPE: \"laser\"")));
     EXPECT_TRUE(faults.contains(QStringLiteral("FILES_IN_FILEMENU: \"9\"")));
@@ -111,6 +118,8 @@ TEST(Settings, ValuesThatAreNoNumbersAreReportedAndTheRestIsStillRead) {
     EXPECT_EQ(s.ComportToRemoteDisplay, 3);
     EXPECT_EQ(s.BaudrateToRemoteDisplay, static_cast<double>(19200.3f));
     EXPECT_EQ(s.FrequencyDisplayMode, 1);
+    EXPECT_TRUE(faults.contains(QStringLiteral("LIVE_RESULTS_PORT: \"65536\"")));
+    EXPECT_EQ(s.LiveResultsPort, 65535);
 }
 
 TEST(Settings, RecentListKeepsKnownEntriesAndDropsTheOldestForASixth) {

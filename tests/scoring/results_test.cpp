@@ -144,3 +144,27 @@ TEST_F(PreparingResults, ReadsTheStoredPointsIntoACopyAndListsThemByPlace) {
     ASSERT_TRUE(writeBytes(path("Cup.RES"), "001, A, 01x0.00, \r\n"));
     EXPECT_FALSE(PrepareResults(contest, work, {1, false}).read);
 }
+
+// The standings count the rounds up to the last one in which someone has stored points, and
+// drop a round only once there are two.
+TEST_F(PreparingResults, StandingsCountTheRoundsFlownAndDropOnlyFromTheSecond) {
+    contest.ContName = QStringLiteral("Cup");
+    contest.Rounds = 4;
+    addPilot(contest, "A", 1).RoundScore = {900.0, 900.0, 900.0, 900.0};
+    addPilot(contest, "B", 2);
+    ASSERT_TRUE(writeBytes(path("Cup.RES"), "001, A, 0100.00, 0000.00, 0000.00, 0000.00, \r\n"
+                                            "002, B, 0200.00, 0000.00, 0000.00, 0000.00, \r\n"));
+    const PreparedResults one = PrepareStandings(contest, work, true);
+    EXPECT_EQ(one.options.rounds, 1);
+    EXPECT_FALSE(one.options.dropLowest);
+    EXPECT_DOUBLE_EQ(one.contest.Pilots[0].Total, 500.0);
+
+    ASSERT_TRUE(writeBytes(path("Cup.RES"), "001, A, 0100.00, 0000.00, 0300.00, 0000.00, \r\n"
+                                            "002, B, 0200.00, 0000.00, 0100.00, 0000.00, \r\n"));
+    const PreparedResults three = PrepareStandings(contest, work, true);
+    EXPECT_EQ(three.options.rounds, 3);
+    EXPECT_TRUE(three.options.dropLowest);
+    EXPECT_EQ(three.contest.Pilots[0].DroppedRound, 1);
+    EXPECT_DOUBLE_EQ(three.contest.Pilots[0].Total, 500.0 + 1000.0);
+    EXPECT_EQ(three.pilotsByPlace, (std::vector<int>{0, 1}));
+}

@@ -1,13 +1,16 @@
 #include "core/language.h"
+#include "support/httpclient.h"
 #include "support/ptypair.h"
 #include "support/windowfixtures.h"
 #include "ui/helpform.h"
+#include "ui/qrcode.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QSpinBox>
+#include <QTcpServer>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -141,4 +144,74 @@ TEST_F(ConfigForms, ThePortOpensAtStartUpWhenTheSettingsSaySoAndAnswersTheBoard)
         return answer.size() >= 14;
     }));
     EXPECT_EQ(answer, QByteArray("VRD_Connected\r"));
+}
+
+// Ticking the box serves the results at once and shows where; a port another program holds is
+// told, and the program runs on without them.
+TEST_F(ConfigForms, LiveResultsAreServedWhenSwitchedOnAndAPortInUseIsTold) {
+    QTcpServer taken;
+    ASSERT_TRUE(taken.listen(QHostAddress::Any));
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const int port = probe.serverPort();
+    probe.close();
+
+    auto form = start();
+    auto& address = control<QLabel>(*form, "LiveResultsAddress");
+    EXPECT_FALSE(address.isVisible());
+    whenModal([port](QWidget& dialog) {
+        EXPECT_EQ(dialog.objectName(), "ConfigLiveResultsForm");
+        EXPECT_FALSE(control<QWidget>(dialog, "LiveResultsAddressLabel").isVisible());
+        choose(dialog, "LiveResultsEnabled");
+        control<QSpinBox>(dialog, "LiveResultsPort").setValue(port);
+        click(dialog, "LiveResultsOK");
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(control<QWidget>(dialog, "LiveResultsAddressLabel").isVisible());
+        const auto& list = control<QListWidget>(dialog, "LiveResultsAddresses");
+        for (const QString& shown : lines(list))
+            EXPECT_TRUE(shown.endsWith(QStringLiteral(":%1/").arg(port))) << shown.toStdString();
+        EXPECT_EQ(control<QLabel>(dialog, "LiveResultsQrCode").isVisible(), list.count() > 0);
+        click(dialog, "LiveResultsOK");
+    });
+    chooseMenu(*form, Qt::Key_C, Qt::Key_R);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(readBytes(ini()).contains(
+        QStringLiteral("LIVE_RESULTS,1\r\nLIVE_RESULTS_PORT,%1\r\n").arg(port).toLatin1()));
+    EXPECT_TRUE(address.isVisible());
+    EXPECT_TRUE(address.text().contains(QStringLiteral("Live results:")));
+    HttpClient phone(static_cast<quint16>(port));
+    ASSERT_TRUE(phone.connected());
+    EXPECT_EQ(phone.get("/").status, 200);
+
+    QString told;
+    whenModal([&told, &taken](QWidget& dialog) {
+        control<QSpinBox>(dialog, "LiveResultsPort").setValue(taken.serverPort());
+        answerMessage(&told);
+        click(dialog, "LiveResultsOK");
+    });
+    chooseMenu(*form, Qt::Key_C, Qt::Key_R);
+    EXPECT_TRUE(told.contains(QString::number(taken.serverPort()))) << told.toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(address.isVisible());
+    EXPECT_TRUE(phone.closedWithin(2000));
+}
+
+// A code a phone camera reads: modules 17 + 4 x version wide, the three finder patterns in the
+// corners, white all round.
+TEST(QrCode, AnAddressGivesASquareCodeWithFinderPatternsInsideAQuietZone) {
+    const int size = 3;
+    const QImage image = QrCodeImage(QStringLiteral("http://192.168.100.200:8080/"), size);
+    ASSERT_FALSE(image.isNull());
+    ASSERT_EQ(image.width(), image.height());
+    const int modules = image.width() / size - 8;
+    EXPECT_EQ((modules - 17) % 4, 0);
+    const auto dark = [&](int x, int y) {
+        return image.pixelColor((x + 4) * size + 1, (y + 4) * size + 1) == Qt::black;
+    };
+    for (const auto& [x, y] : {std::pair{0, 0}, {modules - 7, 0}, {0, modules - 7}}) {
+        EXPECT_TRUE(dark(x, y) && dark(x + 6, y + 6) && dark(x + 3, y + 3));
+        EXPECT_FALSE(dark(x + 1, y + 1) || dark(x + 5, y + 5));
+    }
+    for (int p = 0; p < image.width(); p += size)
+        EXPECT_TRUE(image.pixelColor(p, 1) == Qt::white && image.pixelColor(1, p) == Qt::white);
 }

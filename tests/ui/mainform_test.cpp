@@ -3,6 +3,7 @@
 #include "ui/aboutform.h"
 #include "ui/competitionform.h"
 #include "ui/configgeneralform.h"
+#include "ui/configliveresultsform.h"
 #include "ui/configprintingform.h"
 #include "ui/configremotedisplayform.h"
 #include "ui/defineteamsform.h"
@@ -509,6 +510,9 @@ TEST_P(EveryWindow, ShowsTheLanguageFilesTextsWholeWithUniqueAccessKeysAndTabsIn
         {make(new HelpForm(s.texts, *form)), [] {}},
         {make(new ConfigGeneralForm(s.settings, s.texts, *form)), [] {}},
         {make(new ConfigRemoteDisplayForm(s.settings, s.texts, *form)), [] {}},
+        {make(new ConfigLiveResultsForm(
+             s.settings, s.texts, *form, [] {}, [] { return std::optional<QStringList>(); })),
+         [] {}},
         {make(new ConfigPrintingForm(s.settings, s.texts, *form)), [] {}},
         {&form->competitionForm(), [&s] { s.work.EditMode = 1; }},
         {make(new PilotForm(s, &form->competitionForm())),
