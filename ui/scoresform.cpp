@@ -273,6 +273,8 @@ bool ScoresForm::SaveScores() {
         veltra::SaveScores(state_.contest, state_.work, pilot, state_.work.CurrentRound, marks_);
     if (!status)
         QMessageBox::critical(this, QString::fromLatin1(ProgramName), status.message);
+    else
+        emit roundStored(pilot, state_.work.CurrentRound);
     return status.ok;
 }
 
