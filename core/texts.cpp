@@ -181,6 +181,12 @@ constexpr Fallback kFallbacks[] = {
     {"JUDGE_ANALYSIS_JUDGE_COLUMN", "Judge"},
     {"JUDGE_ANALYSIS_AVERAGE_COLUMN", "Average"},
     {"HELP_MANUAL_PAGE", "index.html"},
+    {"MF_NOTHING_STORED", "No marks are stored yet."},
+    {"MF_PROGRESS_SUMMARY", "Round %1: %2 of %3 pilots have stored marks."},
+    {"MF_STANDINGS_LATER", "The standings show once marks are stored."},
+    {"MF_STANDINGS_NOTE", "After round %1: rounds 1 to %1 count (up to the highest round with "
+                          "stored marks) and no round is dropped."},
+    {"MF_PLACE_HEADING", "Place"},
 };
 
 } // namespace
