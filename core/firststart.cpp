@@ -44,4 +44,10 @@ Status PrepareFirstStart(const QString& programDir, const QString& shippedFilesD
     return SaveConfigFile(settingsFile, programDir, settings);
 }
 
+QString DemoContestPath(const QString& programDir) {
+    const QDir demo(programDir + u'/' + kDemoFolder);
+    const QStringList contests = demo.entryList({QStringLiteral("*.cnt")}, QDir::Files);
+    return contests.isEmpty() ? QString() : demo.filePath(contests.first());
+}
+
 } // namespace veltra

@@ -11,4 +11,7 @@ namespace veltra {
 // so a new user sees a real contest at once. Later starts change nothing.
 Status PrepareFirstStart(const QString& programDir, const QString& shippedFilesDir);
 
+// The demo contest's competition file where the first start puts it; empty when there is none.
+QString DemoContestPath(const QString& programDir);
+
 } // namespace veltra

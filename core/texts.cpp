@@ -233,6 +233,12 @@ constexpr Fallback kFallbacks[] = {
     {"WEB_NO_ADDRESS",
      "This computer has no network address: join the field's Wi-Fi and phones can connect."},
     {"WEB_STATUS", "Live results:"},
+    {"MF_NOTHING_STORED", "No marks are stored yet."},
+    {"MF_PROGRESS_SUMMARY", "Round %1: %2 of %3 pilots have stored marks."},
+    {"MF_STANDINGS_LATER", "The standings show once marks are stored."},
+    {"MF_STANDINGS_NOTE", "After round %1: rounds 1 to %1 count (up to the highest round with "
+                          "points) and no round is dropped."},
+    {"MF_PLACE_HEADING", "Place"},
 };
 
 } // namespace

@@ -408,6 +408,22 @@ bool HasStoredMarks(const Contest& contest, const Workspace& work) {
     return false;
 }
 
+StoredRounds ReadStoredRounds(const Contest& contest, const Workspace& work) {
+    StoredRounds stored;
+    const int rounds = std::clamp(contest.Rounds, 0, MaxRounds);
+    for (int p = 0; p < contest.PilotCount; ++p) {
+        for (int r = 0; r < rounds; ++r) {
+            const QFileInfo file(RoundScoreFilePath(contest, work, contest.Pilots[p].Name, r + 1));
+            if (!file.isFile() || file.size() == 0)
+                continue;
+            stored.ofPilot[p][r] = true;
+            ++stored.pilots[r];
+            stored.flown = std::max(stored.flown, r + 1);
+        }
+    }
+    return stored;
+}
+
 Status ReadPreviousScores(Contest& contest, const Workspace& work, int roundsToCount,
                           PilotsWithoutLine withoutLine) {
     roundsToCount = std::clamp(roundsToCount, 0, MaxRounds);

@@ -61,6 +61,15 @@ RoundFileRead ParseRoundScoreFile(const QByteArray& bytes, const Contest& contes
 // Whether any pilot of the competition has a round score file.
 bool HasStoredMarks(const Contest& contest, const Workspace& work);
 
+// Which pilots have stored marks in which of the competition's rounds: a round score file that
+// is not empty. An empty file is what recalling a round that was never scored used to leave.
+struct StoredRounds {
+    std::array<std::array<bool, MaxRounds>, MaxPilots> ofPilot{}; // [pilot][round - 1]
+    std::array<int, MaxRounds> pilots{};                          // pilots stored per round
+    int flown = 0; // the highest round that any pilot has stored marks for; 0 for none
+};
+StoredRounds ReadStoredRounds(const Contest& contest, const Workspace& work);
+
 // What a pilot without a line in the results file gets: the points it has (the views and the
 // display board re-read the file while points may be typed), or those of its round score files
 // (on opening, when no points in memory belong to this competition).

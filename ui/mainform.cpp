@@ -9,6 +9,7 @@
 #include "ui/configliveresultsform.h"
 #include "ui/configprintingform.h"
 #include "ui/configremotedisplayform.h"
+#include "ui/contestoverview.h"
 #include "ui/fileselectform.h"
 #include "ui/formsupport.h"
 #include "ui/helpform.h"
@@ -46,6 +47,7 @@ MainForm::MainForm(AppState& state, QWidget* parent)
     ui_->setupUi(this);
     ContestSelected(0);
     connectMenus();
+    addOverview();
     Form_Load();
 }
 
@@ -157,6 +159,24 @@ void MainForm::connectMenus() {
     QAction* const recent[] = {ui_->File1, ui_->File2, ui_->File3, ui_->File4, ui_->File5};
     for (int k = 0; k < MaxRecentFiles; ++k)
         connect(recent[k], &QAction::triggered, this, [this, k] { RecentFile_Click(k); });
+}
+
+// The body follows what the commands change: it is shown anew when a competition is opened,
+// closed, edited or drawn, when a round is stored, and when the recent list or the language
+// changes.
+void MainForm::addOverview() {
+    ContestOverview::Commands commands;
+    commands.newContest = ui_->FileNew;
+    commands.open = ui_->FileChoose;
+    commands.scores = ui_->EditScores;
+    commands.draw = ui_->EditStartorder;
+    commands.results = ui_->ViewResults;
+    commands.printResults = ui_->PrintResults;
+    commands.recent = {ui_->File1, ui_->File2, ui_->File3, ui_->File4, ui_->File5};
+    overview_ = new ContestOverview(state_, commands, ui_->centralwidget);
+    ui_->centralLayout->insertWidget(0, overview_, 1);
+    connect(overview_, &ContestOverview::demoChosen, this, &MainForm::openDemo);
+    connect(ui_->EditStartorder, &QAction::triggered, overview_, &ContestOverview::refresh);
 }
 
 void MainForm::showMessage(const QString& text) {
@@ -276,6 +296,7 @@ bool MainForm::ReadLanguageFile(const QString& languageFile) {
     ApplyLanguageCaptionsToAllWindows(state_.texts);
     if (LiveResultsAddress_)
         showLiveResultsAddress();
+    overview_->refresh();
     return true;
 }
 
@@ -287,6 +308,7 @@ void MainForm::UpdateFilemenu() {
         recent[k]->setVisible(true);
         recent[k]->setEnabled(true);
     }
+    overview_->refresh();
 }
 
 // A competition file that is missing or refused leaves no competition open: nothing may be
@@ -297,6 +319,7 @@ void MainForm::ActivateSelectedFile() {
         showFooter(QDir::toNativeSeparators(state_.work.contestPath()));
         ContestSelected(1);
         ui_->ResultMethod->setText(QStringLiteral("Std"));
+        overview_->refresh();
     } else {
         showNoCompetition();
     }
@@ -341,6 +364,7 @@ void MainForm::FileClose_Click() {
 void MainForm::showNoCompetition() {
     ContestSelected(0);
     showFooter(state_.texts.get(QStringLiteral("NO_COMPETITION_SELECTED")));
+    overview_->refresh();
 }
 
 void MainForm::FileExit_Click() {
@@ -354,6 +378,8 @@ void MainForm::EditScores_Click() {
             [this](const RoundMarks& marks) { printCommands_->PrintScores(marks); });
         scoresForm_->setExplainer(
             [this](int pilot, int round) { viewCommands_->explainRound(pilot, round); });
+        connect(scoresForm_.get(), &ScoresForm::roundStored, overview_,
+                &ContestOverview::showStored);
     }
     scoresForm_->showModal();
 }
@@ -361,6 +387,7 @@ void MainForm::EditScores_Click() {
 void MainForm::EditCompetition_Click() {
     state_.work.EditMode = 1;
     competitionForm().showModal();
+    overview_->refresh();
 }
 
 void MainForm::EditSchedule_Click() {
@@ -372,6 +399,13 @@ void MainForm::EditSchedule_Click() {
 void MainForm::RecentFile_Click(int index) {
     state_.work.ContestDir = state_.settings.FileLocations[index];
     state_.work.ContestFile = state_.settings.FileNames[index];
+    ActivateSelectedFile();
+}
+
+// The demo contest opens as a recent competition does: the recent list and the settings stay.
+void MainForm::openDemo(const QString& folder, const QString& file) {
+    state_.work.ContestDir = folder;
+    state_.work.ContestFile = file;
     ActivateSelectedFile();
 }
 

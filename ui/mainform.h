@@ -23,6 +23,7 @@ class CompetitionForm;
 class ConfigGeneralForm;
 class ConfigLiveResultsForm;
 class ConfigRemoteDisplayForm;
+class ContestOverview;
 class FileSelectForm;
 class HelpForm;
 class LiveServer;
@@ -32,8 +33,9 @@ class ScoresForm;
 class SelectForm;
 class ViewCommands;
 
-// The start window: the menus through which everything is reached and the status line with
-// the open competition's path, the result method, the language file and a progress bar.
+// The start window: the menus through which everything is reached, the contest at a glance in
+// its body, and the status line with the open competition's path, the result method, the
+// language file and a progress bar.
 //
 // Menu commands are QActions named after their controls (FileChoose, EditScores, ...); the
 // windows behind them connect their handlers, named <control>_Click, in the constructor.
@@ -85,6 +87,7 @@ class MainForm final : public QMainWindow, public Feedback {
     void layOutStatusLine();
     void showResultMethodBox();
     void connectMenus();
+    void addOverview();
     bool ReadLanguageFile(const QString& languageFile);
     QString competitionFiles() const;
     void UpdateFilemenu();
@@ -96,6 +99,7 @@ class MainForm final : public QMainWindow, public Feedback {
     void showNoCompetition();
     void FileExit_Click();
     void RecentFile_Click(int index);
+    void openDemo(const QString& folder, const QString& file);
     void EditScores_Click();
     void EditCompetition_Click();
     void EditSchedule_Click();
@@ -112,6 +116,7 @@ class MainForm final : public QMainWindow, public Feedback {
     std::unique_ptr<Ui::MainForm> ui_;
     QProgressBar* PROGRESS_ = nullptr;
     QLabel* LiveResultsAddress_ = nullptr;
+    ContestOverview* overview_ = nullptr;
     std::unique_ptr<FileSelectForm> fileSelectForm_;
     std::unique_ptr<SelectForm> selectForm_;
     std::unique_ptr<ScoresForm> scoresForm_;

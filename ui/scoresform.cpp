@@ -332,6 +332,7 @@ bool ScoresForm::leaveRound() {
         return true;
     Status status =
         veltra::SaveScores(state_.contest, state_.work, pilot, state_.work.CurrentRound, marks_);
+    const bool storedHere = status.ok;
     while (!status) {
         QMessageBox offer(QMessageBox::Critical, QString::fromLatin1(ProgramName),
                           status.message + QStringLiteral("\n\n") +
@@ -351,6 +352,8 @@ bool ScoresForm::leaveRound() {
             return false;
     }
     changed_ = false;
+    if (storedHere)
+        emit roundStored(pilot, state_.work.CurrentRound);
     return true;
 }
 

@@ -46,6 +46,11 @@ class ScoresForm final : public QDialog {
 
     const RoundMarks& marks() const { return marks_; }
 
+  signals:
+    // The marks of the pilot (an index into the competition) in the round (counted from 1)
+    // were stored.
+    void roundStored(int pilotIndex, int round);
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -138,6 +138,24 @@ TEST_F(ScoreFiles, RecallNamesADamagedFileSaysWhatIsWrongAndKeepsWhatCouldBeRead
     EXPECT_FALSE(RecallScores(contest, work, 1, 3, two).fitsGrid);
 }
 
+// Rounds flown is the highest round with any stored marks, even where earlier rounds have gaps.
+TEST_F(ScoreFiles, StoredRoundsAreTheNonEmptyRoundFilesWithinTheCompetitionsRounds) {
+    useSchedule(3, 2);
+    contest.Rounds = 3;
+    EXPECT_EQ(ReadStoredRounds(contest, work).flown, 0);
+    ASSERT_TRUE(SaveScores(contest, work, 1, 3, RoundMarks()));
+    ASSERT_TRUE(SaveScores(contest, work, 2, 1, RoundMarks()));
+    ASSERT_TRUE(writeBytes(path("Vårcup Bjørn Æsøy.R02"), ""));
+    ASSERT_TRUE(SaveScores(contest, work, 0, 4, RoundMarks()));
+    const StoredRounds stored = ReadStoredRounds(contest, work);
+    EXPECT_EQ(stored.flown, 3);
+    EXPECT_EQ(QList<int>(stored.pilots.begin(), stored.pilots.begin() + 4),
+              QList<int>({1, 0, 1, 0}));
+    EXPECT_TRUE(stored.ofPilot[1][2]);
+    EXPECT_TRUE(stored.ofPilot[2][0]);
+    EXPECT_FALSE(stored.ofPilot[0][1]);
+}
+
 TEST_F(ScoreFiles, ReadPreviousScoresMatchesPilotsByName) {
     ASSERT_TRUE(writeBytes(path("Vårcup.RES"), readBytes(testData("results.RES"))));
     contest.Pilots[2].Name = QString::fromUtf8("Åse ");

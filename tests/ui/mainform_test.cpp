@@ -6,6 +6,7 @@
 #include "ui/configliveresultsform.h"
 #include "ui/configprintingform.h"
 #include "ui/configremotedisplayform.h"
+#include "ui/contestoverview.h"
 #include "ui/defineteamsform.h"
 #include "ui/editschedform.h"
 #include "ui/explainform.h"
@@ -29,14 +30,18 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTableWidget>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -218,6 +223,65 @@ TEST_F(Main, AMissingLanguageFileADamagedSettingsFileOrAFailedSaveIsReported) {
 
 namespace {
 
+// Every file under `folder` with its bytes and time of change.
+QMap<QString, QPair<QByteArray, QDateTime>> filesUnder(const QString& folder) {
+    QMap<QString, QPair<QByteArray, QDateTime>> files;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QFileInfo file(it.next());
+        files.insert(file.filePath(), {readBytes(file.filePath()), file.lastModified()});
+    }
+    return files;
+}
+
+} // namespace
+
+// The body opens a recent competition, then shows the progress and the standings that a round
+// stored by keys in the score window gives, while the body itself writes nothing.
+TEST_F(Main, TheBodyOpensARecentCompetitionAndFollowsTheRoundsStoredButWritesNothing) {
+    ASSERT_TRUE(writeBytes(ini(), "LANGUAGE_FILE,English.lng\r\nFILES_IN_FILEMENU,1\r\n"
+                                  "FILENAMES_IN_FILEMENU_1,contest.cnt\r\n"
+                                  "FILELOCATIONS_IN_FILEMENU_1," +
+                                      cups().toUtf8() + "\r\n"));
+    auto form = start();
+    const auto before = filesUnder(home.path());
+    QTest::mouseClick(&control<QAbstractButton>(*form, "Recent1"), Qt::LeftButton);
+    EXPECT_EQ(boxText(*form, "Footer"), QDir::toNativeSeparators(cups() + "contest.cnt"));
+    EXPECT_EQ(control<QLabel>(*form, "OverviewName").text(), QString::fromUtf8("Vårcupen 2026"));
+    auto& summary = control<QLabel>(*form, "ProgressSummary");
+    auto& progress = control<QTableWidget>(*form, "ProgressTable");
+    auto& standings = control<QTableWidget>(*form, "StandingsTable");
+    EXPECT_EQ(summary.text(), "No marks are stored yet.");
+    EXPECT_FALSE(standings.isVisible());
+
+    // Points being typed stay in the store; the body reads its own copy.
+    state->contest.Pilots[0].RoundScore[0] = 999.0;
+    control<ContestOverview>(*form, "ContestOverview").refresh();
+    EXPECT_EQ(state->contest.Pilots[0].RoundScore[0], 999.0);
+    EXPECT_EQ(filesUnder(home.path()), before);
+
+    const QString tick(QChar(0x2713));
+    whenModal([&](QWidget& scores) {
+        auto& grid = control<QTableWidget>(scores, "ResultGrid");
+        for (char mark : {'8', '7', '9'})
+            QTest::keyClick(&grid, mark);
+        accessKey(scores, Qt::Key_N);
+        EXPECT_EQ(progress.item(0, 2)->text(), tick);
+        EXPECT_EQ(progress.item(1, 2)->text(), "");
+        EXPECT_EQ(summary.text(), "Round 1: 1 of 4 pilots have stored marks.");
+        EXPECT_TRUE(standings.isVisible());
+        EXPECT_EQ(standings.item(0, 2)->text(), state->contest.Pilots[0].Name);
+        EXPECT_EQ(standings.item(0, 3)->text(), "1000.0");
+        QTest::keyClick(&scores, Qt::Key_Escape);
+    });
+    // Leaving the next pilot's round untouched stores nothing.
+    chooseMenu(*form, Qt::Key_E, Qt::Key_S);
+    EXPECT_EQ(progress.item(1, 2)->text(), "");
+    EXPECT_EQ(summary.text(), "Round 1: 1 of 4 pilots have stored marks.");
+    EXPECT_EQ(standings.item(0, 3)->text(), "1000.0");
+}
+
+namespace {
+
 QString withoutAccessKey(QString caption) {
     caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
     return caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
@@ -303,7 +367,10 @@ class Language {
 };
 
 // Controls whose text is the user's data or a number, never a caption.
-const QStringList kDataLabels = {"lblDirectory", "JudgeNumber", "AboutVersion"};
+const QStringList kDataLabels = {
+    "lblDirectory",     "JudgeNumber",      "AboutVersion",   "OverviewName",   "OverviewDate",
+    "OverviewLocation", "OverviewSchedule", "OverviewRounds", "OverviewPilots", "OverviewJudges",
+    "Recent1",          "Recent2",          "Recent3",        "Recent4",        "Recent5"};
 
 void checkTexts(QWidget& window, const Language& language, QStringList& faults) {
     const QString where = nameOf(&window) + QStringLiteral(": ");
@@ -323,7 +390,8 @@ void checkTexts(QWidget& window, const Language& language, QStringList& faults) 
         if (auto* label = qobject_cast<QLabel*>(control);
             label && !kDataLabels.contains(label->objectName()))
             caption(label, label->text());
-        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        else if (auto* button = qobject_cast<QAbstractButton*>(control);
+                 button && !kDataLabels.contains(button->objectName()))
             caption(button, button->text());
         else if (auto* group = qobject_cast<QGroupBox*>(control))
             caption(group, group->title());
@@ -344,6 +412,10 @@ void checkTexts(QWidget& window, const Language& language, QStringList& faults) 
 // leads to that control.
 void checkAccessKeys(QWidget& window, QStringList& faults) {
     QHash<QChar, QString> owners;
+    if (auto* main = qobject_cast<QMainWindow*>(&window)) {
+        for (QAction* menu : main->menuBar()->actions())
+            owners.insert(accessKeyOf(menu->text()), menu->objectName());
+    }
     for (QWidget* control : window.findChildren<QWidget*>()) {
         if (!control->isVisibleTo(&window))
             continue;
@@ -483,6 +555,7 @@ TEST_P(EveryWindow, ShowsTheLanguageFilesTextsWholeWithUniqueAccessKeysAndTabsIn
     form->menuCommand(QStringLiteral("File1"))->trigger();
     ASSERT_GT(state->contest.PilotCount, 0);
     const Contest& contest = state->contest;
+    language.allowUserWords(state->work.contestPath()); // the footer shows the user's folder
     for (int m = 0; m < contest.ManeuverCount; ++m)
         language.allowUserWords(contest.ManeuverName[m]);
     for (int p = 0; p < contest.PilotCount; ++p) {
@@ -598,6 +671,12 @@ TEST_P(EveryWindow, ShowsTheLanguageFilesTextsWholeWithUniqueAccessKeysAndTabsIn
         if (window != form.get())
             window->hide();
     }
+    // The main window without a competition: the recent ones and the commands to begin with.
+    form->menuCommand(QStringLiteral("FileClose"))->trigger();
+    checkTexts(*form, language, faults);
+    checkAccessKeys(*form, faults);
+    checkNothingCut(*form, faults);
+    checkTabOrder(*form, faults);
     EXPECT_EQ(faults, QStringList());
 }
 
