@@ -334,6 +334,9 @@ const std::vector<LanguageKey> kKeys = {
     {"SCORES_STORED_ELSEWHERE_MESSAGE", Message, "", true},
     {"SCORES_LEAVE_UNSTORED_QUESTION", Message, "", true},
     {"COMPETITION_SAVE_CHANGES_QUESTION", Message, "", true},
+    {"SCF_ROUND_STORED", Message, "", true},
+    {"SCF_ROUND_CHANGED", Message, "", true},
+    {"SCF_ROUND_EMPTY", Message, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

@@ -219,6 +219,9 @@ constexpr Fallback kFallbacks[] = {
      "storing them?"},
     {"COMPETITION_SAVE_CHANGES_QUESTION",
      "The judges or pilots or teams of this competition were changed. Save the changes?"},
+    {"SCF_ROUND_STORED", "Stored"},
+    {"SCF_ROUND_CHANGED", "Changed: not stored yet"},
+    {"SCF_ROUND_EMPTY", "No marks stored"},
 };
 
 } // namespace
