@@ -374,6 +374,9 @@ const std::vector<LanguageKey> kKeys = {
     {"MF_STANDINGS_LATER", Message, "", true},
     {"MF_STANDINGS_NOTE", Message, "", true},
     {"MF_PLACE_HEADING", Message, "", true},
+    {"SCF_ROUND_STORED", Message, "", true},
+    {"SCF_ROUND_CHANGED", Message, "", true},
+    {"SCF_ROUND_EMPTY", Message, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

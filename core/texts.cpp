@@ -239,6 +239,9 @@ constexpr Fallback kFallbacks[] = {
     {"MF_STANDINGS_NOTE", "After round %1: rounds 1 to %1 count (up to the highest round with "
                           "points) and no round is dropped."},
     {"MF_PLACE_HEADING", "Place"},
+    {"SCF_ROUND_STORED", "Stored"},
+    {"SCF_ROUND_CHANGED", "Changed: not stored yet"},
+    {"SCF_ROUND_EMPTY", "No marks stored"},
 };
 
 } // namespace

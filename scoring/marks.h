@@ -27,6 +27,11 @@ class RoundMarks {
     // Empties every cell and sets the bonus to 0.
     void clear();
 
+    bool operator==(const RoundMarks& other) const {
+        return cells_ == other.cells_ && bonus_ == other.bonus_;
+    }
+    bool operator!=(const RoundMarks& other) const { return !(*this == other); }
+
   private:
     static constexpr std::int8_t kEmpty = -1;
     using Row = std::array<std::int8_t, MaxJudges>;

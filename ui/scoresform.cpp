@@ -9,11 +9,14 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidgetItem>
 
@@ -24,9 +27,12 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kMinimumRowHeight = 11;
 constexpr int kMinimumFontPixels = 9;
 
-// Keys that move the cursor in the grid; every other key that is no mark is ignored.
+// Keys that move the cursor in the grid or the focus out of it; every other key that is no mark
+// is ignored.
 bool isNavigationKey(int key) {
     switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_Left:
@@ -51,6 +57,20 @@ int markOfKey(const QString& text) {
     return c == u'x' || c == u'X' ? 10 : -1;
 }
 
+// A check mark in `colour`, or a blank of the same size that keeps the names in line.
+QIcon checkMarkIcon(const QColor& colour) {
+    constexpr int size = 16;
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    if (colour.isValid()) {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(colour, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF({{3.0, 8.5}, {6.5, 12.0}, {13.0, 4.0}}));
+    }
+    return QIcon(pixmap);
+}
+
 } // namespace
 
 ScoresForm::ScoresForm(AppState& state, QWidget* parent)
@@ -67,6 +87,11 @@ ScoresForm::ScoresForm(AppState& state, QWidget* parent)
     connect(ui_->ScoresOK, &QPushButton::clicked, this, &ScoresForm::ScoresOK_Click);
     connect(ui_->ScoresExplain, &QPushButton::clicked, this, &ScoresForm::ScoresExplain_Click);
     ui_->ScoresExplain->setEnabled(false);
+    ui_->ScoresBonus->installEventFilter(this);
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this,
+            &ScoresForm::undoEdit);
+    storedIcon_ = checkMarkIcon(QColor(0x1a, 0x7f, 0x37));
+    unstoredIcon_ = checkMarkIcon(QColor());
     ApplyLanguageCaptions(*this, state_.texts);
 }
 
@@ -135,6 +160,7 @@ void ScoresForm::Form_Activate() {
         ui_->RoundChange->setRange(1, std::clamp(state_.contest.Rounds, 1, MaxRounds));
         ui_->RoundChange->setValue(1);
     }
+    markStoredPilots();
     ui_->ScoreRound->setText(QStringLiteral("1"));
     ClearGrid();
     showBonus(0);
@@ -172,7 +198,6 @@ void ScoresForm::buildGrid() {
     }
     setCell(0, 1, QStringLiteral("K"));
     for (int j = 0; j < judgeColumns(); ++j) {
-        setCell(0, j + 2, c.Judges[j].Name);
         grid.item(0, j + 2)->setToolTip(c.Judges[j].Name);
         grid.item(0, j + 2)->setTextAlignment(Qt::AlignCenter);
     }
@@ -223,6 +248,7 @@ void ScoresForm::fitGridToWindow() {
                                    metrics.horizontalAdvance(QStringLiteral("999")) + 2 * padding);
         for (int j = 0; j < judgeColumns(); ++j)
             grid.setColumnWidth(j + 2, width);
+        showJudgeHeadings(metrics, width);
     }
 }
 
@@ -300,6 +326,10 @@ void ScoresForm::RecallScores() {
     // them; compared as the results file writes them.
     changed_ = source_ == RoundSource::Read &&
                FormatNumber(points, u"0000.00") != FormatNumber(storedPoints_, u"0000.00");
+    rescored_ = changed_;
+    readMarks_ = marks_;
+    edits_.clear();
+    showRoundState();
     if (!read.intact)
         QMessageBox::warning(
             this, QString::fromLatin1(ProgramName),
@@ -351,7 +381,7 @@ bool ScoresForm::leaveRound() {
         else if (offer.clickedButton() != unstored)
             return false;
     }
-    changed_ = false;
+    noteStored();
     if (storedHere)
         emit roundStored(pilot, state_.work.CurrentRound);
     return true;
@@ -423,6 +453,7 @@ void ScoresForm::RoundChange_Changed(int round) {
         return;
     }
     state_.work.CurrentRound = round;
+    markStoredPilots();
     ui_->ScoreRound->setText(QString::number(round));
     ClearGrid();
     showBonus(0);
@@ -435,9 +466,12 @@ void ScoresForm::ScoresBonus_Changed(int bonus) {
         showBonus(marks_.bonus());
         return;
     }
-    changed_ = true;
+    // A run of bonus changes is taken back at once.
+    if (edits_.empty() || edits_.back().maneuver >= 0)
+        edits_.push_back({-1, -1, marks_.bonus()});
     ui_->BonusText->setText(QString::number(bonus));
     marks_.setBonus(bonus);
+    noteChange();
     Recalculate(0);
 }
 
@@ -487,13 +521,9 @@ void ScoresForm::typeMark(int mark) {
     QTableWidget& grid = *ui_->ResultGrid;
     const int row = grid.currentRow();
     const int column = grid.currentColumn();
-    if (row < 1 || row > maneuverRows() || column < 2 || column >= lastColumn() ||
-        !mayChangeRound())
+    if (!isMarkCell(row, column) || !mayChangeRound())
         return;
-    changed_ = true;
-    marks_.setMark(row - 1, column - 2, mark);
-    setCell(row, column, QString::number(mark));
-    Recalculate(row);
+    changeMark(row, column, mark);
     if (row < grid.rowCount() - 2)
         grid.setCurrentCell(row + 1, column);
     else
@@ -501,15 +531,148 @@ void ScoresForm::typeMark(int mark) {
 }
 
 bool ScoresForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != ui_->ResultGrid || event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
+    // The bonus box would take Ctrl+Z back in its own text.
+    if (watched == ui_->ScoresBonus && key->matches(QKeySequence::Undo)) {
+        undoEdit();
+        return true;
+    }
+    if (watched != ui_->ResultGrid)
+        return QDialog::eventFilter(watched, event);
     const int mark = markOfKey(key->text());
     if (mark >= 0) {
         typeMark(mark);
         return true;
     }
+    if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) {
+        clearMark();
+        return true;
+    }
     return !isNavigationKey(key->key());
+}
+
+bool ScoresForm::isMarkCell(int row, int column) const {
+    return row >= 1 && row <= maneuverRows() && column >= 2 && column < lastColumn();
+}
+
+void ScoresForm::clearMark() {
+    const int row = ui_->ResultGrid->currentRow();
+    const int column = ui_->ResultGrid->currentColumn();
+    if (isMarkCell(row, column) && marks_.hasMark(row - 1, column - 2) && mayChangeRound())
+        changeMark(row, column, -1);
+}
+
+// A mark typed or cleared (-1), kept so that Ctrl+Z can take it back.
+void ScoresForm::changeMark(int row, int column, int mark) {
+    const int before = marks_.hasMark(row - 1, column - 2) ? marks_.mark(row - 1, column - 2) : -1;
+    if (before != mark)
+        edits_.push_back({row - 1, column - 2, before});
+    putMark(row, column, mark);
+}
+
+void ScoresForm::putMark(int row, int column, int mark) {
+    if (mark < 0)
+        marks_.clearMark(row - 1, column - 2);
+    else
+        marks_.setMark(row - 1, column - 2, mark);
+    noteChange();
+    setCell(row, column, mark < 0 ? QString() : QString::number(mark));
+    Recalculate(row);
+}
+
+// Takes back the last mark typed or cleared, or the last run of bonus changes, and puts the
+// cursor on a mark taken back.
+void ScoresForm::undoEdit() {
+    if (edits_.empty()) {
+        QApplication::beep();
+        return;
+    }
+    const Edit edit = edits_.back();
+    edits_.pop_back();
+    if (edit.maneuver < 0) {
+        showBonus(edit.before);
+        marks_.setBonus(edit.before);
+        noteChange();
+        Recalculate(0);
+        return;
+    }
+    putMark(edit.maneuver + 1, edit.judge + 2, edit.before);
+    ui_->ResultGrid->setCurrentCell(edit.maneuver + 1, edit.judge + 2);
+}
+
+// The round is changed while its marks or bonus differ from what was read or stored, or its
+// stored points differ from its marks'; a round back as it was keeps the points it had.
+void ScoresForm::noteChange() {
+    changed_ = rescored_ || marks_ != readMarks_;
+    const int pilot = state_.work.EditPilotIndex;
+    if (!pointsFollowGrid() && pilot >= 0 && pilot < state_.contest.PilotCount)
+        state_.contest.Pilots[pilot].RoundScore[state_.work.CurrentRound - 1] = storedPoints_;
+    showRoundState();
+}
+
+// The round shown is now what its file holds: intact, with the points just stored.
+void ScoresForm::noteStored() {
+    const int pilot = state_.work.EditPilotIndex;
+    readMarks_ = marks_;
+    rescored_ = false;
+    changed_ = false;
+    source_ = RoundSource::Read;
+    storedPoints_ = state_.contest.Pilots[pilot].RoundScore[state_.work.CurrentRound - 1];
+    edits_.clear();
+    showRoundState();
+    markStoredPilot(pilot);
+}
+
+void ScoresForm::showRoundState() {
+    QLabel& shown = *ui_->ScoresRoundState;
+    shown.setText(text(changed_                          ? "SCF_ROUND_CHANGED"
+                       : source_ == RoundSource::Unflown ? "SCF_ROUND_EMPTY"
+                                                         : "SCF_ROUND_STORED"));
+    QFont font = this->font();
+    font.setBold(changed_);
+    shown.setFont(font);
+    QPalette colours = palette();
+    if (changed_)
+        colours.setColor(QPalette::WindowText, QColor(0xb0, 0x40, 0x00));
+    shown.setPalette(colours);
+}
+
+void ScoresForm::markStoredPilots() {
+    for (int i = 0; i < ui_->PilotList->count(); ++i)
+        markStoredPilot(i);
+}
+
+// A pilot whose round score file of the round shown exists is bold with a check mark.
+void ScoresForm::markStoredPilot(int index) {
+    QListWidgetItem* item = ui_->PilotList->item(index);
+    if (!item || index >= state_.contest.PilotCount)
+        return;
+    const bool stored = QFileInfo::exists(RoundScoreFilePath(
+        state_.contest, state_.work, state_.contest.Pilots[index].Name, state_.work.CurrentRound));
+    if (!item->icon().isNull() && item->font().bold() == stored)
+        return;
+    QFont font = ui_->PilotList->font();
+    font.setBold(stored);
+    item->setFont(font);
+    item->setIcon(stored ? storedIcon_ : unstoredIcon_);
+}
+
+// Each judge's number and name on one line when every heading fits its column so, else the
+// number above as much of the name as fits; the heading's tooltip has the whole name.
+void ScoresForm::showJudgeHeadings(const QFontMetrics& metrics, int width) {
+    const int room = width - 2 * metrics.horizontalAdvance(u'0');
+    const auto name = [this](int judge) { return state_.contest.Judges[judge].Name.trimmed(); };
+    bool oneLine = true;
+    for (int j = 0; j < judgeColumns() && oneLine; ++j)
+        oneLine = metrics.horizontalAdvance(QString::number(j + 1) + u' ' + name(j)) < room;
+    for (int j = 0; j < judgeColumns(); ++j) {
+        const QString heading = oneLine ? QString::number(j + 1) + u' ' + name(j)
+                                        : QString::number(j + 1) + u'\n' +
+                                              metrics.elidedText(name(j), Qt::ElideRight, room);
+        setCell(0, j + 2, heading.trimmed());
+    }
 }
 
 } // namespace veltra

@@ -5,8 +5,12 @@
 #include "scoring/marks.h"
 
 #include <QDialog>
+#include <QIcon>
 #include <functional>
 #include <memory>
+#include <vector>
+
+class QFontMetrics;
 
 namespace Ui {
 class ScoresForm;
@@ -24,6 +28,11 @@ namespace veltra {
 // be read is shown as far as it was read and replaced only after a question; one holding marks
 // the grid cannot show is never replaced. A store that fails keeps the window, the pilot and the
 // marks, and offers another folder or leaving without storing.
+//
+// The keyboard does it all: Tab leaves the grid for the controls beside it, Delete and Backspace
+// empty a cell, Ctrl+Z takes back the changes made since the round was read or stored. The
+// pilot list marks the pilots whose marks of the round shown are stored, and a line says whether
+// the round shown waits to be stored.
 class ScoresForm final : public QDialog {
     Q_OBJECT
 
@@ -92,6 +101,25 @@ class ScoresForm final : public QDialog {
     void setCell(int row, int column, const QString& text);
     QString text(const char* key) const;
 
+    // Keyboard work in the grid, the pilot list's marks and the line telling whether the round
+    // shown is stored.
+    struct Edit {
+        int maneuver; // -1 for a change of the bonus
+        int judge;
+        int before; // the mark (-1 for an empty cell) or the bonus before the change
+    };
+    bool isMarkCell(int row, int column) const;
+    void clearMark();
+    void changeMark(int row, int column, int mark);
+    void putMark(int row, int column, int mark);
+    void undoEdit();
+    void noteChange();
+    void noteStored();
+    void showRoundState();
+    void markStoredPilots();
+    void markStoredPilot(int index);
+    void showJudgeHeadings(const QFontMetrics& metrics, int width);
+
     int maneuverRows() const;
     int judgeColumns() const;
     int lastColumn() const;
@@ -108,7 +136,12 @@ class ScoresForm final : public QDialog {
     bool replaceConfirmed_ = false;
     double storedPoints_ = 0.0; // the round's points before it was shown, kept when not stored
     QString roundFile_;
-    QString otherFolder_; // where marks were last stored when the competition's folder failed
+    QString otherFolder_;     // where marks were last stored when the competition's folder failed
+    std::vector<Edit> edits_; // the changes of the round shown since it was read or stored
+    RoundMarks readMarks_;    // the round shown as it was read or stored
+    bool rescored_ = false;   // its stored points differ from what its marks give
+    QIcon storedIcon_;
+    QIcon unstoredIcon_;
 };
 
 } // namespace veltra

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMap>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -40,6 +41,8 @@ class ScoresWindow : public ::testing::Test {
         form = std::make_unique<ScoresForm>(state);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         grid = &control<QTableWidget>(*form, "ResultGrid");
         pilots = &control<QListWidget>(*form, "PilotList");
         bonus = &control<QSpinBox>(*form, "ScoresBonus");
@@ -51,6 +54,19 @@ class ScoresWindow : public ::testing::Test {
     }
 
     QString cell(int row, int column) const { return grid->item(row, column)->text(); }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    void undo() { QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier); }
+
+    // The control holding the keyboard focus, by the name the window gave it.
+    QString focused() const {
+        QWidget* widget = QApplication::focusWidget();
+        while (widget && widget->objectName().startsWith(u"qt_"))
+            widget = widget->parentWidget();
+        return widget ? widget->objectName() : QString();
+    }
     QString native(const QString& path) const { return QDir::toNativeSeparators(path); }
 
     // Every file of the competition's folder with its bytes.
@@ -239,7 +255,7 @@ TEST_F(ScoresWindow, OnlyAChangedRoundIsStoredAndADamagedOneOnlyAfterAQuestion) 
     // Typing in the damaged round asks first, naming the file; No leaves it as it was read.
     open();
     QStringList said;
-    answerMessages(&said, {"OK", "No"});
+    answerMessages(&said, {"OK", "No", "No"});
     pilots->setCurrentRow(2);
     EXPECT_EQ(cell(1, 6), "9");
     EXPECT_EQ(cell(2, 3), "4");
@@ -248,6 +264,10 @@ TEST_F(ScoresWindow, OnlyAChangedRoundIsStoredAndADamagedOneOnlyAfterAQuestion) 
     ASSERT_EQ(said.size(), 2);
     EXPECT_TRUE(said[1].contains(native(roundFile(2, 1)))) << said[1].toStdString();
     EXPECT_EQ(cell(3, 2), "");
+    grid->setCurrentCell(1, 6);
+    QTest::keyClick(grid, Qt::Key_Delete);
+    ASSERT_EQ(said.size(), 3);
+    EXPECT_EQ(cell(1, 6), "9");
     click(*form, "ScoresNext");
     EXPECT_EQ(files(), before);
 
@@ -429,4 +449,146 @@ TEST_F(ScoresWindow, DamagedRoundFilesAreReadIntactOrReportedAndNeverWrittenBack
               << " refused with a message, " << readIntact << " read intact, " << silentlyChanged
               << " silently changed\n";
     EXPECT_EQ(silentlyChanged, 0);
+}
+
+TEST_F(ScoresWindow, TabAndShiftTabLeaveTheGridAndComeBackAndATypedRoundTypesNoMark) {
+    state.contest.Rounds = 10;
+    open();
+    ASSERT_EQ(focused(), "ResultGrid");
+    QStringList path;
+    for (int i = 0; i < 7; ++i) {
+        press(Qt::Key_Tab);
+        path << focused();
+    }
+    EXPECT_EQ(path, QStringList({"PilotList", "RoundChange", "ScoresPilotKfact", "ScoresBonus",
+                                 "ScoresNext", "ScoresOK", "ResultGrid"}));
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), "ScoresOK");
+    press(Qt::Key_Tab);
+    press(Qt::Key_Down);
+    press(Qt::Key_Right);
+    type("7");
+    EXPECT_EQ(cell(2, 3), "7");
+
+    // From round 2, "10" typed in the round's box goes to round 10 and types no mark.
+    control<QSpinBox>(*form, "RoundChange").setValue(2);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(focused(), "RoundChange");
+    press(Qt::Key_1);
+    press(Qt::Key_0);
+    press(Qt::Key_Return);
+    EXPECT_EQ(state.work.CurrentRound, 10);
+    EXPECT_EQ(focused(), "ResultGrid");
+    EXPECT_EQ(cell(2, 3), "");
+}
+
+// Delete and Backspace empty a cell; Ctrl+Z takes back the marks and bonus changes of the round
+// shown one by one. A round back as it was read is not stored, and the window says whether
+// anything waits to be stored.
+TEST_F(ScoresWindow, DeleteAndUndoChangeTheShownRoundAndTheWindowSaysWhetherItIsStored) {
+    open();
+    const auto says = [this](const char* key) {
+        return control<QLabel>(*form, "ScoresRoundState").text() ==
+               state.texts.get(QLatin1String(key));
+    };
+    EXPECT_TRUE(says("SCF_ROUND_EMPTY"));
+    type("89");
+    EXPECT_TRUE(says("SCF_ROUND_CHANGED"));
+    QTest::keyClick(grid, Qt::Key_Up);
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(cell(2, 2), "");
+    EXPECT_EQ(grid->currentRow(), 2);
+    QTest::keyClick(grid, Qt::Key_Up);
+    QTest::keyClick(grid, Qt::Key_Backspace);
+    EXPECT_EQ(cell(1, 2), "");
+    EXPECT_EQ(cell(4, 7), QStringLiteral("   0.0"));
+    bonus->setValue(3);
+    bonus->setValue(5);
+    bonus->setFocus();
+    press(Qt::Key_Z, Qt::ControlModifier); // both bonus steps at once, from the bonus box
+    EXPECT_EQ(bonus->value(), 0);
+    undo();
+    EXPECT_EQ(cell(1, 2), "8");
+    EXPECT_EQ(grid->currentRow(), 1);
+    undo();
+    EXPECT_EQ(cell(2, 2), "9");
+    EXPECT_EQ(cell(4, 7), QStringLiteral("  46.2")); // (24 + 18) x 1.10
+    undo();
+    undo();
+    EXPECT_EQ(cell(1, 2), "");
+    EXPECT_EQ(cell(4, 7), QStringLiteral("   0.0"));
+    EXPECT_EQ(state.contest.Pilots[0].RoundScore[0], 0.0);
+    EXPECT_TRUE(says("SCF_ROUND_EMPTY"));
+    click(*form, "ScoresNext");
+    EXPECT_TRUE(files().isEmpty());
+
+    // What was stored is what undoing comes back to.
+    pilots->setCurrentRow(0);
+    type("876876876876876");
+    pilots->setCurrentRow(1);
+    const QMap<QString, QByteArray> stored = files();
+    pilots->setCurrentRow(0);
+    EXPECT_TRUE(says("SCF_ROUND_STORED"));
+    type("5");
+    EXPECT_TRUE(says("SCF_ROUND_CHANGED"));
+    undo();
+    undo();
+    EXPECT_EQ(cell(1, 2), "8");
+    EXPECT_TRUE(says("SCF_ROUND_STORED"));
+    click(*form, "ScoresOK");
+    EXPECT_EQ(files(), stored);
+}
+
+// Bold with a check mark: the pilot's round score file of the round shown exists.
+TEST_F(ScoresWindow, ThePilotListMarksThePilotsWithStoredMarksInTheRoundShown) {
+    ASSERT_TRUE(SaveScores(state.contest, state.work, 1, 1, RoundMarks()));
+    open();
+    const auto marked = [this] {
+        QList<bool> bold;
+        for (int i = 0; i < pilots->count(); ++i)
+            bold << pilots->item(i)->font().bold();
+        return bold;
+    };
+    EXPECT_EQ(marked(), QList<bool>({false, true, false}));
+    type("7");
+    control<QSpinBox>(*form, "RoundChange").setValue(2);
+    EXPECT_EQ(marked(), QList<bool>({false, false, false}));
+    type("7");
+    click(*form, "ScoresNext");
+    EXPECT_EQ(marked(), QList<bool>({true, false, false}));
+    control<QSpinBox>(*form, "RoundChange").setValue(1);
+    EXPECT_EQ(marked(), QList<bool>({true, true, false}));
+}
+
+// Each judge's heading shows the judge's number and as much of the name as its column shows,
+// the whole name in its tooltip.
+TEST_F(ScoresWindow, JudgeHeadingsShowTheNumberAndWhatFitsOfTheName) {
+    Contest& c = state.contest;
+    c.JudgeCount = MaxJudges;
+    for (int j = 0; j < MaxJudges; ++j)
+        c.Judges[j].Name = j % 2 ? QString::fromUtf8("Ingrid Østby-Kristiansen") : "Hansen";
+    open();
+    form->resize(1024, 768);
+    QCoreApplication::processEvents();
+    const QFontMetrics metrics(grid->font());
+    for (int j = 0; j < MaxJudges; ++j) {
+        SCOPED_TRACE(j);
+        const QString heading = cell(0, j + 2);
+        const QString number = QString::number(j + 1);
+        ASSERT_TRUE(heading.startsWith(number + u' ') || heading.startsWith(number + u'\n'))
+            << heading.toStdString();
+        const QString name = heading.mid(number.size() + 1);
+        EXPECT_TRUE(name == c.Judges[j].Name ||
+                    (name.endsWith(u'…') && c.Judges[j].Name.startsWith(name.chopped(1))))
+            << name.toStdString();
+        for (const QString& line : heading.split(u'\n'))
+            EXPECT_LT(metrics.horizontalAdvance(line), grid->columnWidth(j + 2));
+        EXPECT_EQ(grid->item(0, j + 2)->toolTip(), c.Judges[j].Name);
+    }
+    c.JudgeCount = 2;
+    open();
+    form->resize(1366, 768);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cell(0, 3), QString::fromUtf8("2 Ingrid Østby-Kristiansen"));
 }
