@@ -284,6 +284,8 @@ void MainForm::ActivateSelectedFile() {
     }
     contest.ResultMethod = 0;
     ui_->ResultMethod->setText(QStringLiteral("Std"));
+    state_.work.CurrentRound = 1;
+    state_.work.EditPilotIndex = 0;
 }
 
 void MainForm::FileChoose_Click() {

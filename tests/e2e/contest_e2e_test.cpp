@@ -1,6 +1,6 @@
 // A whole contest as a director runs it, through the real windows with keys and mouse clicks:
 // a new schedule, a new competition with judges, pilots and a team, the start-order draw,
-// marks for two rounds, the results viewed and exported, the display board asking over a
+// marks for three rounds, the results viewed and exported, the display board asking over a
 // serial line, quit, and a restart that reopens the contest and shows the same results.
 #include "scoring/results.h"
 #include "scoring/scorefiles.h"
@@ -256,6 +256,27 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
                 click(explain, "ExplainReturn");
             });
             click(scores, "ScoresExplain");
+            typeRound(scores, 3, {"777777777", "666666666", "888888888", "555555555"},
+                      {0, 0, 0, 0});
+            clickRow(control<QListWidget>(scores, "PilotList"), 2);
+            click(scores, "ScoresOK");
+        });
+        chooseMenu(*main, Qt::Key_E, {Qt::Key_S});
+
+        // The results proposed are those of the rounds scored, typed over or taken with Return.
+        whenModal([](QWidget& options) {
+            EXPECT_EQ(control<QSpinBox>(options, "Rounds").value(), 3);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        chooseMenu(*main, Qt::Key_V, {Qt::Key_R});
+        QWidget* view = main->findChild<QWidget*>(QStringLiteral("ViewForm"));
+        ASSERT_NE(view, nullptr);
+        EXPECT_TRUE(control<QPlainTextEdit>(*view, "ViewArea").toPlainText().contains("3N"));
+        click(*view, "Return");
+        // The score window opens again on the pilot and round last worked on.
+        whenModal([](QWidget& scores) {
+            EXPECT_EQ(control<QSpinBox>(scores, "RoundChange").value(), 3);
+            EXPECT_EQ(control<QListWidget>(scores, "PilotList").currentRow(), 2);
             click(scores, "ScoresOK");
         });
         chooseMenu(*main, Qt::Key_E, {Qt::Key_S});

@@ -106,8 +106,13 @@ TEST_F(Main, RecentFilesOpenAMissingOneIsReportedAndFileNewStoresNothingIntoTheO
     EXPECT_EQ(shown, "Veltra:Unable to locate the file.");
     EXPECT_EQ(boxText(*form, "Footer"), QDir::toNativeSeparators(cups() + "gone.cnt"));
     EXPECT_EQ(state->contest.PilotCount, 0);
+    // Another competition starts with the score window on its first pilot and round.
+    state->work.CurrentRound = 3;
+    state->work.EditPilotIndex = 2;
     chooseMenu(*form, Qt::Key_F, Qt::Key_1);
     EXPECT_EQ(state->contest.PilotCount, 4);
+    EXPECT_EQ(state->work.CurrentRound, 1);
+    EXPECT_EQ(state->work.EditPilotIndex, 0);
     EXPECT_EQ(state->contest.Pilots[0].RoundScore[0], 572.0);
     EXPECT_EQ(readBytes(ini()), settings);
 
