@@ -232,6 +232,7 @@ const std::vector<LanguageKey> kKeys = {
     {"EF_EXPORT_CAPTION", WindowCaption, "ExplainForm", true},
     {"VF_EXPLAIN_CAPTION", WindowCaption, "ViewForm", true},
     {"SCF_EXPLAIN_CAPTION", WindowCaption, "ScoresForm", true},
+    {"SCORE_PRINT_TITLE", Heading, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

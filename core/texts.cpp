@@ -11,8 +11,8 @@ struct Fallback {
 // The English texts of every message and heading, so that the program says what it means even
 // when no language file could be read. The shipped English.lng holds the same texts.
 constexpr Fallback kFallbacks[] = {
-    {"SCORESHEET_JUDGE_LABEL", "Judge"},
-    {"SCORESHEET_PILOT_LABEL", "Pilot"},
+    {"SCORESHEET_JUDGE_LABEL", "Judge "},
+    {"SCORESHEET_PILOT_LABEL", "Pilot "},
     {"SCORESHEET_MANEUVER_HEADING", "Maneuver"},
     {"SCORESHEET_NOISE_TEXT", "Noise"},
     {"START_PRINT_ROUND_HEADING", "Round"},
@@ -96,6 +96,7 @@ constexpr Fallback kFallbacks[] = {
     {"EXPLAIN_TEAM", "Team %1: place %2 of %3"},
     {"EXPLAIN_NO_SUCH_PILOT", "no pilot of this name"},
     {"EXPLAIN_EXPORTED", "The explanation was written to the file"},
+    {"SCORE_PRINT_TITLE", "Round scores"},
 };
 
 } // namespace

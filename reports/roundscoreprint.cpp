@@ -269,8 +269,8 @@ void PrintGraphic(const Sheet& sheet, const PrintSettings& settings, PrintTarget
 void PrintText(const Sheet& sheet, const PrintSettings& settings, PrintTarget& target) {
     const Contest& contest = sheet.contest;
     target.beginDocument({PrintVariant::Text, Orientation::Landscape, settings.printResolution});
-    target.printLine(QStringLiteral("===== ") + contest.ContSchedule + QStringLiteral(" =====") +
-                     QString(13, u' ') + settings.caption);
+    target.printLine(QStringLiteral("===== ") + sheet.text("SCORE_PRINT_TITLE") +
+                     QStringLiteral(" =====") + QString(13, u' ') + settings.caption);
     target.printLine(QString());
     target.printLine(ContestLine(contest));
     target.printLine(QString());

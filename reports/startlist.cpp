@@ -135,7 +135,7 @@ void PrintTextPair(const Contest& contest, const Texts& texts, const PrintSettin
     const QString column =
         QStringLiteral(" # S-# ") +
         LeftIn(texts.get(QStringLiteral("START_PRINT_PILOT_HEADING")), 25) + u' ' +
-        LeftIn(texts.get(QStringLiteral("START_PRINT_CHANNEL_HEADING")), 7) + u' ';
+        LeftIn(texts.get(QStringLiteral("START_PRINT_CHANNEL_HEADING")), 6) + u' ';
     const QString heading = Columns(column, column, withRight);
     const QString rule = Columns(QString(39, u'-'), QString(39, u'-'), withRight);
     target.printLine(title);
