@@ -233,6 +233,8 @@ const std::vector<LanguageKey> kKeys = {
     {"VF_EXPLAIN_CAPTION", WindowCaption, "ViewForm", true},
     {"SCF_EXPLAIN_CAPTION", WindowCaption, "ScoresForm", true},
     {"SCORE_PRINT_TITLE", Heading, "", true},
+    {"PRINT_PAGE_OF", Heading, "", true},
+    {"PRINT_PRINTED_AT", Heading, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

@@ -97,6 +97,8 @@ constexpr Fallback kFallbacks[] = {
     {"EXPLAIN_NO_SUCH_PILOT", "no pilot of this name"},
     {"EXPLAIN_EXPORTED", "The explanation was written to the file"},
     {"SCORE_PRINT_TITLE", "Round scores"},
+    {"PRINT_PAGE_OF", "Page %1 of %2"},
+    {"PRINT_PRINTED_AT", "Printed %1"},
 };
 
 } // namespace

@@ -91,8 +91,9 @@ Columns ColumnsFor(int rounds, int pageWidth) {
 }
 
 void DrawSheetPage(const Contest& contest, const Texts& texts, const PrintSettings& settings,
-                   const Sheet& sheet, RowRange rows, bool lastPage, PrintTarget& target) {
-    DrawReportFrame(target, contest, settings, FooterBold::Off);
+                   const Sheet& sheet, RowRange rows, PageNumber page, PrintTarget& target) {
+    const bool lastPage = page.page == page.pages;
+    DrawReportFrame(target, contest, settings, FooterBold::Off, page);
     target.setFontSize(SheetFontSize);
     target.setBold(true);
     if (sheet.pilot == Blank) {
@@ -133,15 +134,15 @@ void DrawSheetPage(const Contest& contest, const Texts& texts, const PrintSettin
     target.setBold(false);
     for (int m = rows.first; m < rows.first + rows.count; ++m) {
         const int y = 37 + RowHeight * (m - rows.first + 1);
-        PrintAt(target, 8, y, RightIn(m + 1, 2));
+        PrintNumber(target, 13, y, QString::number(m + 1));
         PrintAt(target, 18, y, contest.ManeuverName[m]);
-        PrintAt(target, columns.kLeft + 3, y, QString::number(contest.ManeuverK[m]));
+        PrintNumber(target, columns.kLeft + 7, y, QString::number(contest.ManeuverK[m]));
     }
     if (lastPage)
         PrintAt(target, 8, noiseTop + 2, texts.get(QStringLiteral("SCORESHEET_NOISE_TEXT")));
     target.setBold(true);
     for (int r = 0; r < rounds; ++r)
-        PrintAt(target, columns.roundLeft + 3 + RoundBox * r, 37, RightIn(r + 1, 2));
+        PrintNumber(target, columns.roundLeft + 7 + RoundBox * r, 37, QString::number(r + 1));
     target.setBold(false);
 }
 
@@ -150,11 +151,11 @@ void PrintGraphicSheet(const Contest& contest, const Texts& texts, const PrintSe
     BeginGraphicJob(target, Orientation::Portrait, settings);
     const std::vector<RowRange> pages =
         ManeuverPages(contest.ManeuverCount, BodyBottom(target.pageHeight()));
-    for (std::size_t page = 0; page < pages.size(); ++page) {
+    const int count = static_cast<int>(pages.size());
+    for (int page = 0; page < count; ++page) {
         if (page > 0)
             target.newPage();
-        DrawSheetPage(contest, texts, settings, sheet, pages[page], page + 1 == pages.size(),
-                      target);
+        DrawSheetPage(contest, texts, settings, sheet, pages[page], {page + 1, count}, target);
     }
     target.endDocument();
 }

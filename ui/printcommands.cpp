@@ -17,6 +17,7 @@
 #include "ui/scoresheetconfirmform.h"
 #include "ui/viewcommands.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QPrinter>
 
@@ -77,6 +78,10 @@ PrintPreviewForm& PrintCommands::printPreviewForm() {
 PrintSettings PrintCommands::printSettings() const {
     PrintSettings settings = PrintSettingsFrom(state_.settings);
     settings.caption = mainWindow_.windowTitle();
+    settings.printedAt =
+        state_.texts.get(QStringLiteral("PRINT_PRINTED_AT"))
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy hh:mm")));
+    settings.pageOf = state_.texts.get(QStringLiteral("PRINT_PAGE_OF"));
     settings.progress = [&feedback = feedback_](int percent) { feedback.showProgress(percent); };
     return settings;
 }

@@ -51,6 +51,7 @@ TEST(ScoreSheets, GraphicTables) {
                      target);
     PrintScoreSheets(SampleContest(1, 1, 30, 10), ReportTexts(), PrintSettings(), {}, target);
     PrintScoreSheets(SampleContest(1, 1, 27, 9), ReportTexts(), PrintSettings(), {}, target);
+    ExpectNumbersUnpadded(target);
     ExpectLayout(target, "scoresheets.layout");
 }
 
