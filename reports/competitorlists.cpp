@@ -20,7 +20,8 @@ void DrawPilotPage(const Contest& contest, const Texts& texts, const PrintSettin
     const int first = rows.first;
     const int count = rows.count;
     DrawReportFrame(target, contest, settings, FooterBold::Off, page);
-    const int right = target.pageWidth() - 15;
+    // The table ends where the title box above it ends.
+    const int right = target.pageWidth() - 5;
     const int bottom = ListHeadingBottom + ListRowHeight * count;
     HorizontalLine(target, FrameWidth, ListTableLeft, right, ListTableTop);
     HorizontalLine(target, RuleWidth, ListTableLeft, right, ListHeadingBottom);
