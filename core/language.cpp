@@ -235,6 +235,8 @@ const std::vector<LanguageKey> kKeys = {
     {"SCORE_PRINT_TITLE", Heading, "", true},
     {"PRINT_PAGE_OF", Heading, "", true},
     {"PRINT_PRINTED_AT", Heading, "", true},
+    {"STATUS_EXPORTED", Message, "", true},
+    {"STATUS_REPORT_WRITTEN", Message, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

@@ -99,6 +99,8 @@ constexpr Fallback kFallbacks[] = {
     {"SCORE_PRINT_TITLE", "Round scores"},
     {"PRINT_PAGE_OF", "Page %1 of %2"},
     {"PRINT_PRINTED_AT", "Printed %1"},
+    {"STATUS_EXPORTED", "Exported to the file %1"},
+    {"STATUS_REPORT_WRITTEN", "The report was written to the file %1"},
 };
 
 } // namespace

@@ -26,11 +26,13 @@
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QTimer>
 
 namespace veltra {
 namespace {
 
 const QString kCompetitionFiles = QStringLiteral("Competition files (*.cnt)");
+constexpr int StatusShownMilliseconds = 15000;
 const QString kLanguageFiles = QStringLiteral("Language files    (*.lng)");
 
 QString withoutTrailingSlash(QString folder) {
@@ -85,6 +87,13 @@ void MainForm::layOutStatusLine() {
     inside->setContentsMargins(0, 0, 4, 0);
     inside->addStretch();
     inside->addWidget(PROGRESS_, 0, Qt::AlignVCenter);
+    statusShown_ = new QTimer(this);
+    statusShown_->setSingleShot(true);
+    statusShown_->setInterval(StatusShownMilliseconds);
+    connect(statusShown_, &QTimer::timeout, this, [this] {
+        ui_->Footer->setText(footer_);
+        ui_->Footer->setCursorPosition(0);
+    });
     ui_->ResultMethod->setCursorPosition(0);
     // The design's 500 twips cut "Res Meth" short with today's fonts; the box keeps its
     // width unless its text needs more.
@@ -147,8 +156,16 @@ void MainForm::showMessage(const QString& text) {
 }
 
 void MainForm::showFooter(const QString& text) {
+    footer_ = text;
+    statusShown_->stop();
     ui_->Footer->setText(text);
     ui_->Footer->setCursorPosition(0);
+}
+
+void MainForm::showStatus(const QString& text) {
+    ui_->Footer->setText(text);
+    ui_->Footer->setCursorPosition(0);
+    statusShown_->start();
 }
 
 void MainForm::ContestSelected(int mode) {
@@ -172,7 +189,8 @@ void MainForm::SaveConfigFile() {
 }
 
 void MainForm::showProgress(int percent) {
-    PROGRESS_->setValue(percent);
+    PROGRESS_->setRange(0, percent < 0 ? 0 : 100);
+    PROGRESS_->setValue(std::max(percent, 0));
     PROGRESS_->show();
 }
 

@@ -243,9 +243,12 @@ void PrintCommands::send(const QString& reportName, const Report& report) {
                                  report);
         }
         feedback_.hideProgress();
-        feedback_.showMessage(written ? QStringLiteral("The report was written to the file\n%1")
-                                            .arg(QDir::toNativeSeparators(path))
-                                      : written.message);
+        if (written) {
+            feedback_.showStatus(state_.texts.get(QStringLiteral("STATUS_REPORT_WRITTEN"))
+                                     .arg(QDir::toNativeSeparators(path)));
+        } else {
+            feedback_.showMessage(written.message);
+        }
         return;
     }
     Status printed;
