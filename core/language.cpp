@@ -237,6 +237,12 @@ const std::vector<LanguageKey> kKeys = {
     {"PRINT_PRINTED_AT", Heading, "", true},
     {"STATUS_EXPORTED", Message, "", true},
     {"STATUS_REPORT_WRITTEN", Message, "", true},
+    {"STATUS_PRINTING", Message, "", true},
+    {"STATUS_REPORT_PRINTED", Message, "", true},
+    {"PRINT_NO_PRINTER", Message, "", true},
+    {"PRINT_SERVICE_DOWN", Message, "", true},
+    {"PRINT_SERVICE_NO_ANSWER", Message, "", true},
+    {"PRINT_REFUSED", Message, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

@@ -101,6 +101,18 @@ constexpr Fallback kFallbacks[] = {
     {"PRINT_PRINTED_AT", "Printed %1"},
     {"STATUS_EXPORTED", "Exported to the file %1"},
     {"STATUS_REPORT_WRITTEN", "The report was written to the file %1"},
+    {"STATUS_PRINTING", "Sending the report to the printer ..."},
+    {"STATUS_REPORT_PRINTED", "The report was sent to the printer %1"},
+    {"PRINT_NO_PRINTER", "No printer is set up on this computer. The reports can be written to PDF "
+                         "files instead: see Configure > Printing."},
+    {"PRINT_SERVICE_DOWN",
+     "The print service (CUPS) of this computer is not running and nothing was printed. Start it "
+     "or have the reports written to PDF files: see Configure > Printing."},
+    {"PRINT_SERVICE_NO_ANSWER",
+     "The print service did not answer within %1 seconds and nothing was printed. Check the "
+     "printer and the print service and print again."},
+    {"PRINT_REFUSED",
+     "The printer %1 did not take the report and nothing was printed. The print service says: %2"},
 };
 
 } // namespace

@@ -92,6 +92,8 @@ void PagedTarget::startOutput() {
     if (auto* printer = dynamic_cast<QPrinter*>(&device_)) {
         printer->setFullPage(true);
         printer->setResolution(resolution);
+        if (!setup_.name.isEmpty())
+            printer->setDocName(setup_.name);
     } else if (auto* writer = dynamic_cast<QPdfWriter*>(&device_)) {
         writer->setResolution(resolution);
     }

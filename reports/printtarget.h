@@ -27,6 +27,8 @@ struct PageSetup {
     // the print time at the left and pageOf, its %1 the page and %2 the pages, at the right.
     QString printedAt;
     QString pageOf;
+    // The document's name in the printer's queue; the report's name where empty.
+    QString name;
 };
 
 // The one surface every report draws on, in whole millimetres from the top left corner of an

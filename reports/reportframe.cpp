@@ -56,8 +56,11 @@ PageSetup SetupOf(PrintVariant variant, Orientation orientation, const PrintSett
     return setup;
 }
 
-void BeginGraphicJob(PrintTarget& target, Orientation orientation, const PrintSettings& settings) {
-    target.beginDocument(SetupOf(PrintVariant::Graphic, orientation, settings));
+void BeginGraphicJob(PrintTarget& target, Orientation orientation, const PrintSettings& settings,
+                     const QString& name) {
+    PageSetup setup = SetupOf(PrintVariant::Graphic, orientation, settings);
+    setup.name = name;
+    target.beginDocument(setup);
     target.setFontName(QString::fromLatin1(ReportFont));
 }
 
@@ -131,8 +134,10 @@ QString LabelledValue(const QString& label, const QString& value, int width) {
 }
 
 void BeginTextJob(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
-                  BlankAfterCaption blank) {
-    target.beginDocument(SetupOf(PrintVariant::Text, Orientation::Portrait, settings));
+                  BlankAfterCaption blank, const QString& name) {
+    PageSetup setup = SetupOf(PrintVariant::Text, Orientation::Portrait, settings);
+    setup.name = name;
+    target.beginDocument(setup);
     target.printLine(settings.caption);
     if (blank == BlankAfterCaption::Yes)
         target.printLine(QString());

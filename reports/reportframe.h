@@ -79,8 +79,10 @@ enum class FooterBold { Off, Stays };
 
 // A print job's page set-up with the settings' print quality and footer.
 PageSetup SetupOf(PrintVariant variant, Orientation orientation, const PrintSettings& settings);
-// Starts a graphic print job: A4 in the orientation, the print quality, the report font.
-void BeginGraphicJob(PrintTarget& target, Orientation orientation, const PrintSettings& settings);
+// Starts a graphic print job: A4 in the orientation, the print quality, the report font, and the
+// job's own name where it has one.
+void BeginGraphicJob(PrintTarget& target, Orientation orientation, const PrintSettings& settings,
+                     const QString& name = QString());
 // Title box, centred title line and footer of every graphic page.
 void DrawReportFrame(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
                      FooterBold footer, PageNumber page);
@@ -103,7 +105,7 @@ void VerticalLine(PrintTarget& target, int width, int x, int y1, int y2);
 // extra empty line between them where asked.
 enum class BlankAfterCaption { No, Yes };
 void BeginTextJob(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
-                  BlankAfterCaption blank);
+                  BlankAfterCaption blank, const QString& name = QString());
 // The last line of a value block: the label, then the value ending at `width` characters.
 QString LabelledValue(const QString& label, const QString& value, int width);
 

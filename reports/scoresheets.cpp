@@ -65,6 +65,18 @@ QString PilotPart(const Contest& contest, const Texts& texts, int pilot) {
            LeftIn(contest.Pilots[pilot].Name, 20) + u' ';
 }
 
+// "Pilot 3 Kåre Ås - Judge 2 Jon Tveit", so that a sheet can be found in the printer's queue.
+QString SheetName(const Contest& contest, const Texts& texts, const Sheet& sheet) {
+    if (sheet.pilot == Blank)
+        return QString();
+    const auto part = [](const QString& label, int index, const QString& name) {
+        return label.trimmed() + u' ' + QString::number(index + 1) + u' ' + name.trimmed();
+    };
+    return part(PilotLabel(texts), sheet.pilot, contest.Pilots[sheet.pilot].Name) +
+           QStringLiteral(" - ") +
+           part(JudgeLabel(texts), sheet.judge, contest.Judges[sheet.judge].Name);
+}
+
 QString JudgePart(const Contest& contest, const Texts& texts, int judge, int nameWidth) {
     return JudgeLabel(texts) + RightIn(judge + 1, 2) + QStringLiteral(" : ") +
            LeftIn(contest.Judges[judge].Name, nameWidth);
@@ -148,7 +160,7 @@ void DrawSheetPage(const Contest& contest, const Texts& texts, const PrintSettin
 
 void PrintGraphicSheet(const Contest& contest, const Texts& texts, const PrintSettings& settings,
                        const Sheet& sheet, PrintTarget& target) {
-    BeginGraphicJob(target, Orientation::Portrait, settings);
+    BeginGraphicJob(target, Orientation::Portrait, settings, SheetName(contest, texts, sheet));
     const std::vector<RowRange> pages =
         ManeuverPages(contest.ManeuverCount, BodyBottom(target.pageHeight()));
     const int count = static_cast<int>(pages.size());
@@ -162,7 +174,8 @@ void PrintGraphicSheet(const Contest& contest, const Texts& texts, const PrintSe
 
 void PrintTextSheet(const Contest& contest, const Texts& texts, const PrintSettings& settings,
                     const Sheet& sheet, PrintTarget& target) {
-    BeginTextJob(target, contest, settings, BlankAfterCaption::Yes);
+    BeginTextJob(target, contest, settings, BlankAfterCaption::Yes,
+                 SheetName(contest, texts, sheet));
     const QString fillIn = QStringLiteral(": ") + QString::fromLatin1(FillIn);
     const QString labels = sheet.pilot == Blank
                                ? LeftIn(PilotLabel(texts) + fillIn, 50) + JudgeLabel(texts) + fillIn

@@ -103,10 +103,12 @@ inline QByteArray PrintedText(const RecordedDocument& document) {
 inline QString LayoutOf(const RecordingTarget& target) {
     QString out;
     for (const RecordedDocument& d : target.documents) {
-        out += QStringLiteral("document %1 quality %2 pages %3\n")
+        out += QStringLiteral("document %1 quality %2 pages %3")
                    .arg(d.setup.orientation == Orientation::Landscape ? "landscape" : "portrait")
                    .arg(d.setup.quality)
                    .arg(d.pageCount);
+        out += (d.setup.name.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(d.setup.name)) +
+               u'\n';
         for (const RecordedText& t : d.texts)
             out += QStringLiteral("%1 %2,%3 %4 %5")
                        .arg(t.page)

@@ -24,6 +24,8 @@ TEST(ScoreSheets, OneJobPerSheetJudgeByJudge) {
                              Padded("Judge 1", 30));
     EXPECT_TRUE(labels(11).startsWith(QStringLiteral("Pilot 12 : Pilot 12")));
     EXPECT_TRUE(labels(12).contains(QStringLiteral("Judge  2 : ")));
+    // Each sheet is named after its pilot and judge in the printer's queue.
+    EXPECT_EQ(target.documents[12].setup.name, QStringLiteral("Pilot 1 Pilot 1 - Judge 2 Judge 2"));
 
     target.documents.clear();
     PrintScoreSheets(contest, ReportTexts(), settings, {ScoreSheetChoice::AllJudgesOnePilot, 0, 4},
