@@ -7,68 +7,60 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
-// A print service of a test's own: cupsd with its configuration, spool, log and socket in a
+// A print service of a test's own: cupsd with its configuration, spool, logs and socket in a
 // temporary folder, reached by the program through CUPS_SERVER, so the computer's own print
 // service and printers are left alone. Its queues print with the cups-pdf backend, which CUPS
 // runs only for root.
 class PrintService {
   public:
-    // A job as it waits in a queue: its name and the pages of its document.
+    // A job as it waits in a queue: its name and its document.
     struct Job {
         QString name;
         QByteArray document;
     };
 
-    // Why no print service of its own can run here, or empty.
+    // Why no print service of the test's own can run here, or empty.
     static QString unavailable() {
         if (geteuid() != 0)
-            return QStringLiteral("the print service of the test must run as root, the only user "
-                                  "CUPS runs the cups-pdf backend for");
+            return QStringLiteral("the test's print service must run as root, the only user CUPS "
+                                  "runs the cups-pdf backend for");
         if (program("cupsd").isEmpty() || program("lpadmin").isEmpty())
             return QStringLiteral("cupsd or lpadmin is missing: ./dev installs the package cups");
-        if (!QFile::exists(QString::fromLatin1(Backend)) ||
+        if (!QFile::exists(QStringLiteral("/usr/lib/cups/backend/cups-pdf")) ||
             !QFile::exists(QString::fromLatin1(Ppd)))
-            return QStringLiteral(
-                "the cups-pdf backend is missing: ./dev installs printer-driver-cups-pdf");
+            return QStringLiteral("cups-pdf is missing: ./dev installs printer-driver-cups-pdf");
         return QString();
     }
 
     // Starts cupsd and waits until it answers.
     bool start() {
-        if (!folder_.isValid())
-            return false;
-        QFile::setPermissions(folder_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                                  QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                                  QFileDevice::ExeOther);
+        const QString root = folder_.path();
+        chmod(QFile::encodeName(root).constData(), 0755);
         for (const char* sub : {"spool", "cache", "state", "log", "ppd", "tmp"})
-            QDir(folder_.path()).mkdir(QString::fromLatin1(sub));
+            QDir(root).mkdir(QString::fromLatin1(sub));
         // The filters run as the user lp and keep their files here.
-        chmod(path("tmp").toLocal8Bit().constData(), 01777);
-        const QByteArray root = folder_.path().toLocal8Bit();
-        write("cupsd.conf", "Listen " + root +
-                                "/cups.sock\nBrowsing Off\nWebInterface No\nLogLevel warn\n"
-                                "DefaultAuthType None\nDirtyCleanInterval 0\n"
-                                "<Location />\nOrder allow,deny\nAllow all\n</Location>\n"
-                                "<Policy default>\n<Limit All>\nOrder allow,deny\nAllow all\n"
-                                "</Limit>\n</Policy>\n");
+        chmod(QFile::encodeName(path("tmp")).constData(), 01777);
+        write("cupsd.conf", QStringLiteral("Listen %1/cups.sock\nBrowsing Off\nWebInterface No\n"
+                                           "DefaultAuthType None\nDirtyCleanInterval 0\n"
+                                           "<Policy default>\n<Limit All>\nOrder allow,deny\n"
+                                           "Allow all\n</Limit>\n</Policy>\n")
+                                .arg(root));
         write("cups-files.conf",
-              "ServerRoot " + root + "\nRequestRoot " + root + "/spool\nCacheDir " + root +
-                  "/cache\nStateDir " + root + "/state\nTempDir " + root + "/tmp\nAccessLog " +
-                  root + "/log/access_log\nErrorLog " + root + "/log/error_log\nPageLog " + root +
-                  "/log/page_log\nPrintcap " + root + "/printcap\n");
+              QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\n"
+                             "StateDir %1/state\nTempDir %1/tmp\nAccessLog %1/log/access_log\n"
+                             "ErrorLog %1/log/error_log\nPageLog %1/log/page_log\n"
+                             "Printcap %1/printcap\n")
+                  .arg(root));
         cupsd_.start(program("cupsd"),
                      {QStringLiteral("-f"), QStringLiteral("-c"), path("cupsd.conf"),
                       QStringLiteral("-s"), path("cups-files.conf")});
         return cupsd_.waitForStarted() && QTest::qWaitFor([this] {
-                   QProcess status;
-                   status.setProcessEnvironment(environment());
-                   status.start(program("lpstat"), {QStringLiteral("-r")});
-                   return status.waitForFinished() &&
-                          status.readAllStandardOutput().startsWith("scheduler is running");
+                   return output("lpstat", {QStringLiteral("-r")})
+                       .startsWith("scheduler is running");
                });
     }
 
@@ -79,17 +71,15 @@ class PrintService {
 
     QString socket() const { return path("cups.sock"); }
 
-    // Runs one of CUPS's administration programs on this service: lpadmin, cupsreject, ...
+    // Runs a CUPS program on this service, lpadmin, cupsreject and the like; whether it did.
     bool run(const char* name, const QStringList& arguments) const {
         QProcess process;
-        process.setProcessEnvironment(environment());
-        process.start(program(name), arguments);
-        return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
-               process.exitCode() == 0;
+        output(name, arguments, &process);
+        return process.error() == QProcess::UnknownError && process.exitCode() == 0;
     }
 
-    // A queue printing with cups-pdf, the default printer. It is stopped, so the jobs wait in
-    // it and cups-pdf writes no files of its own.
+    // A queue printing with cups-pdf, the default printer. It is stopped, so that the jobs wait
+    // in it and cups-pdf writes no files of its own.
     bool addQueue(const QString& name) const {
         return run("lpadmin", {QStringLiteral("-p"), name, QStringLiteral("-E"),
                                QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
@@ -97,27 +87,23 @@ class PrintService {
                run("lpadmin", {QStringLiteral("-d"), name}) && run("cupsdisable", {name});
     }
 
-    // The jobs taken, in the order they came, read from the spool folder.
+    // The jobs taken, in the order they came, as the spool folder holds them. A control file
+    // holds the job's name as IPP does: the attribute's name, two bytes of length, the value.
     std::vector<Job> jobs() const {
         std::vector<Job> found;
         const QDir spool(path("spool"));
-        for (const QString& control :
-             spool.entryList({QStringLiteral("c*")}, QDir::Files, QDir::Name)) {
+        const QByteArray key("job-name");
+        for (const QString& control : spool.entryList({QStringLiteral("c*")}, QDir::Files)) {
             QFile file(spool.filePath(control));
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            // An IPP attribute: its name, the length of its value in two bytes, the value.
-            const QByteArray attributes = file.readAll();
-            const QByteArray key("job-name");
-            if (!attributes.contains(key))
-                continue;
+            const QByteArray attributes = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
             const qsizetype at = attributes.indexOf(key) + key.size();
-            const int length = (static_cast<unsigned char>(attributes.at(at)) << 8) |
-                               static_cast<unsigned char>(attributes.at(at + 1));
+            if (at < key.size() || at + 2 > attributes.size())
+                continue;
+            const int length = static_cast<unsigned char>(attributes[at]) * 256 +
+                               static_cast<unsigned char>(attributes[at + 1]);
             QFile document(spool.filePath(u'd' + control.mid(1) + QStringLiteral("-001")));
-            document.open(QIODevice::ReadOnly);
-            found.push_back(
-                {QString::fromUtf8(attributes.mid(at + 2, length)), document.readAll()});
+            found.push_back({QString::fromUtf8(attributes.mid(at + 2, length)),
+                             document.open(QIODevice::ReadOnly) ? document.readAll() : ""});
         }
         return found;
     }
@@ -131,27 +117,33 @@ class PrintService {
     }
 
   private:
-    static constexpr const char* Backend = "/usr/lib/cups/backend/cups-pdf";
     static constexpr const char* Ppd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
 
     static QString program(const char* name) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        return found.isEmpty() ? QStandardPaths::findExecutable(QString::fromLatin1(name),
-                                                                {QStringLiteral("/usr/sbin"),
-                                                                 QStringLiteral("/usr/local/sbin")})
-                               : found;
+        return !found.isEmpty() ? found
+                                : QStandardPaths::findExecutable(QString::fromLatin1(name),
+                                                                 {QStringLiteral("/usr/sbin")});
     }
     QString path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
-    QProcessEnvironment environment() const {
+    void write(const char* name, const QString& text) const {
+        QFile file(path(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text.toLocal8Bit());
+    }
+    // What the program wrote, or nothing when it did not run to its end.
+    QByteArray output(const char* name, const QStringList& arguments,
+                      QProcess* process = nullptr) const {
+        QProcess own;
+        QProcess& running = process ? *process : own;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("CUPS_SERVER"), socket());
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-        return environment;
-    }
-    void write(const char* name, const QByteArray& text) const {
-        QFile file(path(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(text);
+        running.setProcessEnvironment(environment);
+        running.start(program(name), arguments);
+        return running.waitForFinished() && running.exitStatus() == QProcess::NormalExit
+                   ? running.readAllStandardOutput()
+                   : QByteArray();
     }
     void sendSignal(int number) {
         if (cupsd_.state() == QProcess::Running)
