@@ -153,10 +153,12 @@ void PrintQueue::run(const QString& program, const QStringList& arguments, const
             answered({Answer::Kind::FailedToStart, QString(), client_->errorString(), -1});
     });
     limit_.start();
-    client_->start(program, arguments);
-    if (!input.isEmpty()) {
-        client_->write(input);
-        client_->closeWriteChannel();
+    QProcess* const client = client_.get();
+    client->start(program, arguments);
+    // A client that could not be started has been answered for, and is gone, already.
+    if (client_.get() == client && !input.isEmpty()) {
+        client->write(input);
+        client->closeWriteChannel();
     }
 }
 
