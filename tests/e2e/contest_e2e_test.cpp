@@ -263,7 +263,8 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
         // The results proposed are those of the rounds scored, typed over or taken with Return.
         whenModal([](QWidget& options) {
             EXPECT_EQ(control<QSpinBox>(options, "Rounds").value(), 3);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            EXPECT_EQ(options.focusWidget(), &control<QSpinBox>(options, "Rounds"));
+            QTest::keyClick(options.focusWidget(), Qt::Key_Return);
         });
         chooseMenu(*main, Qt::Key_V, {Qt::Key_R});
         QWidget* view = main->findChild<QWidget*>(QStringLiteral("ViewForm"));

@@ -90,10 +90,8 @@ TEST_F(ResultOptionsDialog, OffersTheRoundsUpToTheCurrentOneDropsOnlyFromTwoAndC
 // it, also when the drop box had the focus last time and is now disabled.
 TEST_F(ResultOptionsDialog, OpensWithTheRoundsSelectedForTyping) {
     const auto typeRounds = [&](const char* keys) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        QTest::keyClicks(focus, QString::fromLatin1(keys));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(form.focusWidget(), QString::fromLatin1(keys));
+        QTest::keyClick(form.focusWidget(), Qt::Key_Return);
     };
     run(false, [&] {
         QTest::mouseClick(&dropLow(), Qt::LeftButton);
