@@ -302,10 +302,7 @@ const std::vector<LanguageKey> kKeys = {
     {"PRINT_ROUND_SCORES_NAME", Message, "", true},
     {"PRINT_NO_SCORE_SHEETS_MESSAGE", Message, "", true},
     {"PRINT_NO_PDF_FOLDER_MESSAGE", Message, "", true},
-    {"PRINT_NO_PRINTER_MESSAGE", Message, "", true},
-    {"PRINT_WRITTEN_MESSAGE", Message, "", true},
     {"PRINT_PDF_FAILED_MESSAGE", Message, "", true},
-    {"PRINT_PRINTER_FAILED_MESSAGE", Message, "", true},
     {"JUDGE_ANALYSIS_MAIN_HEADING", Heading, "", true},
     {"JUDGE_ANALYSIS_AVERAGE_HEADING", Heading, "", true},
     {"JUDGE_ANALYSIS_SUM_HEADING", Heading, "", true},
@@ -377,6 +374,17 @@ const std::vector<LanguageKey> kKeys = {
     {"SCF_ROUND_STORED", Message, "", true},
     {"SCF_ROUND_CHANGED", Message, "", true},
     {"SCF_ROUND_EMPTY", Message, "", true},
+    {"SCORE_PRINT_TITLE", Heading, "", true},
+    {"PRINT_PAGE_OF", Heading, "", true},
+    {"PRINT_PRINTED_AT", Heading, "", true},
+    {"STATUS_EXPORTED", Message, "", true},
+    {"STATUS_REPORT_WRITTEN", Message, "", true},
+    {"STATUS_PRINTING", Message, "", true},
+    {"STATUS_REPORT_PRINTED", Message, "", true},
+    {"PRINT_NO_PRINTER", Message, "", true},
+    {"PRINT_SERVICE_DOWN", Message, "", true},
+    {"PRINT_SERVICE_NO_ANSWER", Message, "", true},
+    {"PRINT_REFUSED", Message, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

@@ -11,8 +11,8 @@ struct Fallback {
 // The English texts of every message and heading, so that the program says what it means even
 // when no language file could be read. The shipped English.lng holds the same texts.
 constexpr Fallback kFallbacks[] = {
-    {"SCORESHEET_JUDGE_LABEL", "Judge"},
-    {"SCORESHEET_PILOT_LABEL", "Pilot"},
+    {"SCORESHEET_JUDGE_LABEL", "Judge "},
+    {"SCORESHEET_PILOT_LABEL", "Pilot "},
     {"SCORESHEET_MANEUVER_HEADING", "Maneuver"},
     {"SCORESHEET_NOISE_TEXT", "Noise"},
     {"START_PRINT_ROUND_HEADING", "Round"},
@@ -170,11 +170,7 @@ constexpr Fallback kFallbacks[] = {
      "There are no score sheets to print: the competition has no judges or no pilots."},
     {"PRINT_NO_PDF_FOLDER_MESSAGE",
      "No folder for the PDF files has been chosen. Choose one under Configure > Printing."},
-    {"PRINT_NO_PRINTER_MESSAGE", "No printer is set up on this computer. Under Configure > "
-                                 "Printing the reports can be written to PDF files instead."},
-    {"PRINT_WRITTEN_MESSAGE", "The report was written to the file"},
     {"PRINT_PDF_FAILED_MESSAGE", "The report could not be written to the file"},
-    {"PRINT_PRINTER_FAILED_MESSAGE", "The report could not be printed."},
     {"JUDGE_ANALYSIS_MAIN_HEADING", "JudgeAnalysis"},
     {"JUDGE_ANALYSIS_AVERAGE_HEADING", "Average scores"},
     {"JUDGE_ANALYSIS_SUM_HEADING", "Scores per judge"},
@@ -242,6 +238,23 @@ constexpr Fallback kFallbacks[] = {
     {"SCF_ROUND_STORED", "Stored"},
     {"SCF_ROUND_CHANGED", "Changed: not stored yet"},
     {"SCF_ROUND_EMPTY", "No marks stored"},
+    {"SCORE_PRINT_TITLE", "Round scores"},
+    {"PRINT_PAGE_OF", "Page %1 of %2"},
+    {"PRINT_PRINTED_AT", "Printed %1"},
+    {"STATUS_EXPORTED", "Exported to the file %1"},
+    {"STATUS_REPORT_WRITTEN", "The report was written to the file %1"},
+    {"STATUS_PRINTING", "Sending the report to the printer ..."},
+    {"STATUS_REPORT_PRINTED", "The report was sent to the printer %1"},
+    {"PRINT_NO_PRINTER", "No printer is set up on this computer. The reports can be written to PDF "
+                         "files instead: see Configure > Printing."},
+    {"PRINT_SERVICE_DOWN",
+     "The print service (CUPS) of this computer is not running and nothing was printed. Start it "
+     "or have the reports written to PDF files: see Configure > Printing."},
+    {"PRINT_SERVICE_NO_ANSWER",
+     "The print service did not answer within %1 seconds and nothing was printed. Check the "
+     "printer and the print service and print again."},
+    {"PRINT_REFUSED",
+     "The printer %1 did not take the report and nothing was printed. The print service says: %2"},
 };
 
 } // namespace

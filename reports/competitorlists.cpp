@@ -16,9 +16,12 @@ QString PilotChannel(const Pilot& pilot, const PrintSettings& settings, QStringV
 }
 
 void DrawPilotPage(const Contest& contest, const Texts& texts, const PrintSettings& settings,
-                   int first, int count, PrintTarget& target) {
-    DrawReportFrame(target, contest, settings, FooterBold::Off);
-    const int right = target.pageWidth() - 15;
+                   RowRange rows, PageNumber page, PrintTarget& target) {
+    const int first = rows.first;
+    const int count = rows.count;
+    DrawReportFrame(target, contest, settings, FooterBold::Off, page);
+    // The table ends where the title box above it ends.
+    const int right = target.pageWidth() - 5;
     const int bottom = ListHeadingBottom + ListRowHeight * count;
     HorizontalLine(target, FrameWidth, ListTableLeft, right, ListTableTop);
     HorizontalLine(target, RuleWidth, ListTableLeft, right, ListHeadingBottom);
@@ -47,12 +50,12 @@ void DrawPilotPage(const Contest& contest, const Texts& texts, const PrintSettin
     for (int i = first; i < first + count; ++i) {
         const Pilot& pilot = contest.Pilots[i];
         const int y = ListHeadingBottom + ListRowHeight * (i - first);
-        PrintAt(target, 6, y, RightIn(i + 1, 2));
-        PrintAt(target, 16, y, RightIn(pilot.StartNo, 3));
+        PrintNumber(target, 13, y, QString::number(i + 1));
+        PrintNumber(target, 23, y, QString::number(pilot.StartNo));
         PrintAt(target, 26, y, LeftIn(pilot.Name, 25));
         PrintAt(target, 76, y, LeftIn(pilot.Club, 15));
-        PrintAt(target, 106, y, FormatNumber(pilot.KFactor, u"0.00"));
-        PrintAt(target, 116, y, PilotChannel(pilot, settings, u"00"));
+        PrintNumber(target, 113, y, FormatNumber(pilot.KFactor, u"0.00"));
+        PrintNumber(target, 133, y, PilotChannel(pilot, settings, u"00"));
         PrintAt(target, 136, y, LeftIn(pilot.NACNo, 8));
         PrintAt(target, 156, y, LeftIn(pilot.Plane, 20));
         PrintAt(target, 196, y, LeftIn(pilot.Engine, 20));
@@ -65,14 +68,15 @@ void PrintPilotListGraphic(const Contest& contest, const Texts& texts,
                            const PrintSettings& settings, PrintTarget& target) {
     BeginGraphicJob(target, Orientation::Landscape, settings);
     const int rowsPerPage = (BodyBottom(target.pageHeight()) - ListHeadingBottom) / ListRowHeight;
-    int first = 0;
-    do {
-        if (first > 0)
+    const int pages = std::max(1, (contest.PilotCount + rowsPerPage - 1) / rowsPerPage);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
             target.newPage();
-        const int count = std::min(rowsPerPage, contest.PilotCount - first);
-        DrawPilotPage(contest, texts, settings, first, count, target);
-        first += count;
-    } while (first < contest.PilotCount);
+        const int first = page * rowsPerPage;
+        DrawPilotPage(contest, texts, settings,
+                      {first, std::min(rowsPerPage, contest.PilotCount - first)}, {page + 1, pages},
+                      target);
+    }
     target.endDocument();
 }
 
@@ -104,7 +108,7 @@ void PrintPilotListText(const Contest& contest, const Texts& texts, const PrintS
 
 void DrawJudgeList(const Contest& contest, const Texts& texts, const PrintSettings& settings,
                    PrintTarget& target) {
-    DrawReportFrame(target, contest, settings, FooterBold::Stays);
+    DrawReportFrame(target, contest, settings, FooterBold::Stays, {1, 1});
     const int bottom = ListHeadingBottom + JudgeRowHeight * contest.JudgeCount;
     for (int y : {ListTableTop, ListHeadingBottom, bottom})
         HorizontalLine(target, RuleWidth, ListTableLeft, JudgeTableRight, y);
@@ -120,7 +124,7 @@ void DrawJudgeList(const Contest& contest, const Texts& texts, const PrintSettin
     for (int j = 0; j < contest.JudgeCount; ++j) {
         const Judge& judge = contest.Judges[j];
         const int y = ListHeadingBottom + 1 + JudgeRowHeight * j;
-        PrintAt(target, 8, y, RightIn(j + 1, 2));
+        PrintNumber(target, 13, y, QString::number(j + 1));
         PrintAt(target, 16, y, LeftIn(judge.Name, 30));
         PrintAt(target, 61, y, LeftIn(judge.Nation, 20));
         ReportProgress(settings, j, contest.JudgeCount);

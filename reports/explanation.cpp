@@ -214,7 +214,7 @@ QString ExplanationText(const ResultExplanation& explanation, const Texts& texts
 
 void PrintExplanation(const ResultExplanation& explanation, const Texts& texts,
                       const PrintSettings& settings, PrintTarget& target) {
-    target.beginDocument({PrintVariant::Text, Orientation::Portrait, settings.printResolution});
+    target.beginDocument(SetupOf(PrintVariant::Text, Orientation::Portrait, settings));
     for (const QString& line : explanationLines(explanation, texts, settings.caption))
         target.printLine(line);
     target.endDocument();

@@ -5,6 +5,7 @@
 #include "core/format.h"
 #include "core/savefile.h"
 #include "reports/explanation.h"
+#include "reports/reportframe.h"
 
 namespace veltra {
 namespace {
@@ -85,14 +86,14 @@ QString pilotListHeading(const Texts& texts) {
 }
 
 QString pilotListRow(const Pilot& pilot, int number, int frequencyDisplayMode) {
-    const QStringView channelPattern = frequencyDisplayMode == 1 ? u"00" : u"00.000";
     return FormatText(QString::number(number), u"@@") + kTab +
            FormatText(QString::number(pilot.StartNo), u"@@@") + kTab +
            FormatText(pilot.Name, u"!@@@@@@@@@@@@@@@@@@@@@@") + kTab +
            FormatText(pilot.Club, u"!@@@@@@@@@@@@@@") + kTab +
            FormatText(FormatNumber(pilot.KFactor, u"0.00"), u"!@@@@") + kTab +
-           FormatText(FormatNumber(pilot.Channel, channelPattern), u"@@@@@@@@") + kTab +
-           FormatText(pilot.NACNo, u"!@@@@@@@@") + kTab +
+           FormatText(ChannelText(pilot.Channel, frequencyDisplayMode, u"00.000", u"00"),
+                      u"@@@@@@@@") +
+           kTab + FormatText(pilot.NACNo, u"!@@@@@@@@") + kTab +
            FormatText(pilot.Plane, u"!@@@@@@@@@@@@@@@@@@@@") + kTab +
            FormatText(pilot.Engine, u"!@@@@@@@@@@@@@@@@@@@@") + kTab +
            FormatText(pilot.Radio, u"!@@@@@@@@@@@@@@@@@@@@");

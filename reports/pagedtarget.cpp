@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <algorithm>
 #include <cmath>
@@ -14,18 +15,21 @@ constexpr double PointsPerInch = 72.0;
 constexpr int TextMargin = 10;         // millimetres around the text variant's lines
 constexpr double TextPointSize = 10.0; // a line printer's pitch, shrunk for wide documents
 constexpr double SmallestTextPointSize = 4.0;
+// A line's width counts pixels of the medium quality whatever the quality printed, so that a
+// rule keeps its thickness on paper: 8 pixels are 0.34 mm.
+constexpr double LinePixelsPerInch = 600.0;
 
-// Printer pixels per inch of each print quality: a line's width counts these pixels.
-double QualityDotsPerInch(int quality) {
+// The printer's resolution for each print quality.
+int QualityDotsPerInch(int quality) {
     switch (quality) {
     case -1:
-        return 150.0;
+        return 150;
     case -2:
-        return 300.0;
+        return 300;
     case -4:
-        return 1200.0;
+        return 1200;
     default:
-        return 600.0;
+        return 600;
     }
 }
 
@@ -76,14 +80,23 @@ void PagedTarget::setUpPage() {
     device_.setPageMargins(QMarginsF());
 }
 
+// The print quality becomes the resolution of the printer or PDF file, which is set once, before
+// the first page.
 void PagedTarget::startOutput() {
     if (painter_.isActive()) {
         setUpPage();
         device_.newPage();
         return;
     }
-    if (auto* printer = dynamic_cast<QPrinter*>(&device_))
+    const int resolution = QualityDotsPerInch(setup_.quality);
+    if (auto* printer = dynamic_cast<QPrinter*>(&device_)) {
         printer->setFullPage(true);
+        printer->setResolution(resolution);
+        if (!setup_.name.isEmpty())
+            printer->setDocName(setup_.name);
+    } else if (auto* writer = dynamic_cast<QPdfWriter*>(&device_)) {
+        writer->setResolution(resolution);
+    }
     setUpPage();
     if (!painter_.begin(&device_))
         status_ = Status::failure(QStringLiteral("The printer could not be started."));
@@ -134,7 +147,7 @@ void PagedTarget::DrawPrintLine(int style, int width, int x1, int y1, int x2, in
     SetPrintPosition(x1, y1);
     if (!drawing())
         return;
-    const double pixel = device_.logicalDpiX() / QualityDotsPerInch(setup_.quality);
+    const double pixel = device_.logicalDpiX() / LinePixelsPerInch;
     painter_.setPen(QPen(Qt::black, width * pixel, PenStyleOf(style), Qt::SquareCap));
     const QPointF end(deviceUnits(x2), deviceUnits(y2));
     painter_.drawLine(position_, end);
@@ -179,11 +192,16 @@ void PagedTarget::layOutText() {
     }
     const QFontMetricsF metrics(font, &device_);
     const double usableHeight = deviceUnits(pageHeight_) - 2 * margin;
-    const int linesPerPage = static_cast<int>(usableHeight / metrics.lineSpacing());
+    const int lines = static_cast<int>(usableHeight / metrics.lineSpacing());
+    // The footer takes the page's last line, with an empty line above it.
+    const bool footed = !setup_.printedAt.isEmpty() || !setup_.pageOf.isEmpty();
+    const int linesPerPage = footed ? lines - 2 : lines;
 
     painter_.setFont(font);
     painter_.setPen(Qt::black);
     const std::vector<QStringList> pages = PaginateText(textLines_, linesPerPage);
+    const double footerBaseline = margin + metrics.ascent() + (lines - 1) * metrics.lineSpacing();
+    const double right = deviceUnits(pageWidth_) - margin;
     for (std::size_t page = 0; page < pages.size(); ++page) {
         if (page > 0)
             device_.newPage();
@@ -191,6 +209,14 @@ void PagedTarget::layOutText() {
         for (const QString& text : pages[page]) {
             painter_.drawText(QPointF(margin, baseline), text);
             baseline += metrics.lineSpacing();
+        }
+        if (!footed)
+            continue;
+        painter_.drawText(QPointF(margin, footerBaseline), setup_.printedAt);
+        if (!setup_.pageOf.isEmpty()) {
+            const QString number = setup_.pageOf.arg(page + 1).arg(pages.size());
+            painter_.drawText(QPointF(right - metrics.horizontalAdvance(number), footerBaseline),
+                              number);
         }
     }
 }

@@ -18,7 +18,8 @@ namespace veltra {
 // one output (a PDF file, a preview).
 //
 // The text variant is set in Courier New, 10 points or smaller when the widest line of the
-// document would not fit between the margins, and broken into pages.
+// document would not fit between the margins, and broken into pages that end with the footer
+// of the page set-up. The print quality is the device's resolution.
 class PagedTarget final : public PrintTarget {
   public:
     enum class Jobs { Separate, Joined };

@@ -16,9 +16,19 @@ enum class Orientation { Portrait = 1, Landscape = 2 };
 enum class PrintVariant { Graphic, Text };
 
 struct PageSetup {
-    PrintVariant variant = PrintVariant::Graphic;
-    Orientation orientation = Orientation::Portrait;
-    int quality = 0; // PRINT_RESOLUTION: -1 draft, -2 low, -3 medium, -4 high
+    PageSetup(PrintVariant variant = PrintVariant::Graphic,
+              Orientation orientation = Orientation::Portrait, int quality = 0)
+        : variant(variant), orientation(orientation), quality(quality) {}
+
+    PrintVariant variant;
+    Orientation orientation;
+    int quality; // PRINT_RESOLUTION: -1 draft, -2 low, -3 medium, -4 high
+    // The text variant's pages end with a footer the back end writes, as it breaks the pages:
+    // the print time at the left and pageOf, its %1 the page and %2 the pages, at the right.
+    QString printedAt;
+    QString pageOf;
+    // The document's name in the printer's queue; the report's name where empty.
+    QString name;
 };
 
 // The one surface every report draws on, in whole millimetres from the top left corner of an

@@ -11,11 +11,11 @@ namespace {
 
 constexpr int FooterDistance = 15; // the footer's distance from the bottom of the page
 constexpr int BodyMargin = 20;
-constexpr int TitleY = 9;
-constexpr int BoxLeft = 5;
+constexpr int BoxMargin = 5; // left and right of the title box and the footer
 constexpr int BoxTop = 5;
 constexpr int BoxBottom = 20;
-constexpr int BoxRightMargin = 15;
+constexpr int TitlePadding = 2; // kept free between the title and the box
+constexpr int SmallestTitleFontSize = 8;
 
 } // namespace
 
@@ -49,8 +49,18 @@ QString ContestLine(const Contest& contest) {
     return contest.ContName + gap + contest.ContLocation + gap + contest.ContDate;
 }
 
-void BeginGraphicJob(PrintTarget& target, Orientation orientation, const PrintSettings& settings) {
-    target.beginDocument({PrintVariant::Graphic, orientation, settings.printResolution});
+PageSetup SetupOf(PrintVariant variant, Orientation orientation, const PrintSettings& settings) {
+    PageSetup setup{variant, orientation, settings.printResolution};
+    setup.printedAt = settings.printedAt;
+    setup.pageOf = settings.pageOf;
+    return setup;
+}
+
+void BeginGraphicJob(PrintTarget& target, Orientation orientation, const PrintSettings& settings,
+                     const QString& name) {
+    PageSetup setup = SetupOf(PrintVariant::Graphic, orientation, settings);
+    setup.name = name;
+    target.beginDocument(setup);
     target.setFontName(QString::fromLatin1(ReportFont));
 }
 
@@ -67,6 +77,10 @@ void PrintRightAligned(PrintTarget& target, int right, int y, const QString& tex
     PrintAt(target, right - target.textWidth(text), y, text);
 }
 
+void PrintNumber(PrintTarget& target, int right, int y, const QString& number) {
+    PrintRightAligned(target, right, y, number.trimmed());
+}
+
 void HorizontalLine(PrintTarget& target, int width, int x1, int x2, int y) {
     target.DrawPrintLine(SolidLine, width, x1, y, x2, y);
 }
@@ -76,29 +90,41 @@ void VerticalLine(PrintTarget& target, int width, int x, int y1, int y2) {
 }
 
 void DrawReportFrame(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
-                     FooterBold footer) {
-    const int right = target.pageWidth() - BoxRightMargin;
-    HorizontalLine(target, FrameWidth, BoxLeft, right, BoxTop);
-    HorizontalLine(target, FrameWidth, BoxLeft, right, BoxBottom);
-    VerticalLine(target, FrameWidth, BoxLeft, BoxTop, BoxBottom);
+                     FooterBold footer, PageNumber page) {
+    const int right = target.pageWidth() - BoxMargin;
+    HorizontalLine(target, FrameWidth, BoxMargin, right, BoxTop);
+    HorizontalLine(target, FrameWidth, BoxMargin, right, BoxBottom);
+    VerticalLine(target, FrameWidth, BoxMargin, BoxTop, BoxBottom);
     VerticalLine(target, FrameWidth, right, BoxTop, BoxBottom);
     DrawTitleLine(target, contest);
-    DrawFooter(target, settings, footer);
+    DrawFooter(target, settings, footer, page);
 }
 
+// A smaller title sits lower, so that it stays in the middle of the box's height.
 void DrawTitleLine(PrintTarget& target, const Contest& contest) {
-    target.setFontSize(TitleFontSize);
-    target.setBold(true);
     const QString title = TitleText(contest);
-    PrintAt(target, CentredX(target, title), TitleY, title);
+    const int room = target.pageWidth() - 2 * (BoxMargin + TitlePadding);
+    int size = TitleFontSize;
+    target.setBold(true);
+    target.setFontSize(size);
+    while (size > SmallestTitleFontSize && target.textWidth(title) > room)
+        target.setFontSize(--size);
+    PrintAt(target, CentredX(target, title), 13 - size / 5, title);
 }
 
-void DrawFooter(PrintTarget& target, const PrintSettings& settings, FooterBold footer) {
+void DrawFooter(PrintTarget& target, const PrintSettings& settings, FooterBold footer,
+                PageNumber page) {
     target.setFontSize(FooterFontSize);
     if (footer == FooterBold::Off)
         target.setBold(false);
-    PrintAt(target, CentredX(target, settings.caption), target.pageHeight() - FooterDistance,
-            settings.caption);
+    const int y = target.pageHeight() - FooterDistance;
+    PrintAt(target, CentredX(target, settings.caption), y, settings.caption);
+    if (!settings.printedAt.isEmpty())
+        PrintAt(target, BoxMargin, y, settings.printedAt);
+    if (!settings.pageOf.isEmpty()) {
+        PrintRightAligned(target, target.pageWidth() - BoxMargin, y,
+                          settings.pageOf.arg(page.page).arg(page.pages));
+    }
 }
 
 QString LabelledValue(const QString& label, const QString& value, int width) {
@@ -108,8 +134,10 @@ QString LabelledValue(const QString& label, const QString& value, int width) {
 }
 
 void BeginTextJob(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
-                  BlankAfterCaption blank) {
-    target.beginDocument({PrintVariant::Text, Orientation::Portrait, settings.printResolution});
+                  BlankAfterCaption blank, const QString& name) {
+    PageSetup setup = SetupOf(PrintVariant::Text, Orientation::Portrait, settings);
+    setup.name = name;
+    target.beginDocument(setup);
     target.printLine(settings.caption);
     if (blank == BlankAfterCaption::Yes)
         target.printLine(QString());

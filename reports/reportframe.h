@@ -18,6 +18,16 @@ struct PrintSettings {
     int frequencyDisplayMode = 0; // FREQUENCY_DISPLAY_MODE: 0 frequency, 1 channel number
     QString caption = QString::fromLatin1(MainCaption); // the footer and first text line
     std::function<void(int)> progress;                  // share done, 0 to 100
+    // The footer of every page: the time of printing, left out when empty, and the page of all
+    // pages, %1 of %2.
+    QString printedAt;
+    QString pageOf = QStringLiteral("Page %1 of %2");
+};
+
+// A page of a print job: its number, counted from 1, and the number of pages of the job.
+struct PageNumber {
+    int page;
+    int pages;
 };
 
 // The printing part of the program's settings; the caption and progress keep their defaults.
@@ -67,16 +77,27 @@ QString ContestLine(const Contest& contest);
 
 enum class FooterBold { Off, Stays };
 
-// Starts a graphic print job: A4 in the orientation, the print quality, the report font.
-void BeginGraphicJob(PrintTarget& target, Orientation orientation, const PrintSettings& settings);
+// A print job's page set-up with the settings' print quality and footer.
+PageSetup SetupOf(PrintVariant variant, Orientation orientation, const PrintSettings& settings);
+// Starts a graphic print job: A4 in the orientation, the print quality, the report font, and the
+// job's own name where it has one.
+void BeginGraphicJob(PrintTarget& target, Orientation orientation, const PrintSettings& settings,
+                     const QString& name = QString());
 // Title box, centred title line and footer of every graphic page.
 void DrawReportFrame(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
-                     FooterBold footer);
+                     FooterBold footer, PageNumber page);
+// The title centred on the page in the box 5 mm from either edge, in a smaller font where it
+// would not fit at 20 points.
 void DrawTitleLine(PrintTarget& target, const Contest& contest);
-void DrawFooter(PrintTarget& target, const PrintSettings& settings, FooterBold footer);
+// The caption centred at the foot of the page, the print time at its left, the page at its
+// right.
+void DrawFooter(PrintTarget& target, const PrintSettings& settings, FooterBold footer,
+                PageNumber page);
 int CentredX(const PrintTarget& target, const QString& text);
 void PrintAt(PrintTarget& target, int x, int y, const QString& text);
 void PrintRightAligned(PrintTarget& target, int right, int y, const QString& text);
+// A number in a proportional font, without the blanks of its format, ending at `right`.
+void PrintNumber(PrintTarget& target, int right, int y, const QString& number);
 void HorizontalLine(PrintTarget& target, int width, int x1, int x2, int y);
 void VerticalLine(PrintTarget& target, int width, int x, int y1, int y2);
 
@@ -84,7 +105,7 @@ void VerticalLine(PrintTarget& target, int width, int x, int y1, int y2);
 // extra empty line between them where asked.
 enum class BlankAfterCaption { No, Yes };
 void BeginTextJob(PrintTarget& target, const Contest& contest, const PrintSettings& settings,
-                  BlankAfterCaption blank);
+                  BlankAfterCaption blank, const QString& name = QString());
 // The last line of a value block: the label, then the value ending at `width` characters.
 QString LabelledValue(const QString& label, const QString& value, int width);
 

@@ -14,31 +14,31 @@ constexpr int TotalsWidth = 30;
 constexpr int RightMargin = 5; // the paper's edge the table must stay clear of
 constexpr int TeamTableGap = 5;
 constexpr int TeamMembersShown = 3;
+constexpr int PlaceRight = 13; // numbers end 2 mm before their column's right rule
+constexpr int StartNoRight = 23;
 
 QString Points(double value) {
     return RightIn(FormatNumber(value, u"###0.0"), 6);
 }
 
-// Rounds that share a page; the last group also holds the two total columns.
-struct RoundGroup {
-    int first;
-    int count;
-    bool withTotals;
-};
+QString PointsNumber(double value) {
+    return FormatNumber(value, u"###0.0");
+}
 
-std::vector<RoundGroup> RoundGroups(int rounds, int pageWidth) {
-    const int room = pageWidth - RightMargin - NameRight;
-    const int withTotals = std::max(1, (room - TotalsWidth) / RoundPitch);
-    const int withoutTotals = std::max(1, room / RoundPitch);
-    std::vector<RoundGroup> groups;
+// The counted rounds in groups that each fit a page's width beside the pilots' places and names
+// and the two total columns, which every page shows. The groups are as even as they can be.
+std::vector<RowRange> RoundGroups(int rounds, int pageWidth) {
+    const int perPage =
+        std::max(1, (pageWidth - RightMargin - NameRight - TotalsWidth) / RoundPitch);
+    const int groups = std::max(1, (rounds + perPage - 1) / perPage);
+    std::vector<RowRange> result;
     int first = 0;
-    while (rounds - first > withTotals) {
-        const int count = std::min(withoutTotals, rounds - first - 1);
-        groups.push_back({first, count, false});
+    for (int left = groups; left > 0; --left) {
+        const int count = (rounds - first + left - 1) / left;
+        result.push_back({first, count});
         first += count;
     }
-    groups.push_back({first, rounds - first, true});
-    return groups;
+    return result;
 }
 
 struct Layout {
@@ -51,10 +51,10 @@ struct Layout {
     const std::vector<int>& teams;
 };
 
-void DrawPilotTable(const Layout& layout, RowRange rows, RoundGroup group, PrintTarget& target) {
+void DrawPilotTable(const Layout& layout, RowRange rows, RowRange group, PrintTarget& target) {
     const int n = group.count;
-    const int roundsRight = NameRight + RoundPitch * n;
-    const int right = group.withTotals ? roundsRight + TotalsWidth : roundsRight;
+    const int totalsLeft = NameRight + RoundPitch * n;
+    const int right = totalsLeft + TotalsWidth;
     const int bottom = ListHeadingBottom + ListRowHeight * rows.count;
     for (int y : {ListTableTop, ListHeadingBottom, bottom})
         HorizontalLine(target, FrameWidth, ListTableLeft, right, y);
@@ -62,13 +62,9 @@ void DrawPilotTable(const Layout& layout, RowRange rows, RoundGroup group, Print
     VerticalLine(target, RuleWidth, 15, ListTableTop, bottom);
     VerticalLine(target, RuleWidth, 25, ListTableTop, bottom);
     VerticalLine(target, FrameWidth, NameRight, ListTableTop, bottom);
-    for (int s = 0; s < n; ++s) {
+    for (int s = 0; s <= n; ++s) {
         VerticalLine(target, RuleWidth, 90 + RoundPitch * s, ListTableTop, bottom);
         VerticalLine(target, FrameWidth, 105 + RoundPitch * s, ListTableTop, bottom);
-    }
-    if (group.withTotals) {
-        VerticalLine(target, RuleWidth, 90 + RoundPitch * n, ListTableTop, bottom);
-        VerticalLine(target, FrameWidth, right, ListTableTop, bottom);
     }
 
     const Texts& texts = layout.texts;
@@ -82,36 +78,34 @@ void DrawPilotTable(const Layout& layout, RowRange rows, RoundGroup group, Print
         PrintAt(target, 82 + RoundPitch * s, ListHeadingY, round);
         PrintAt(target, 95 + RoundPitch * s, ListHeadingY, round + QStringLiteral(" N"));
     }
-    if (group.withTotals) {
-        PrintAt(target, 78 + RoundPitch * n, ListHeadingY,
-                texts.get(QStringLiteral("RESULT_PRINT_TOTAL_HEADING")));
-        PrintAt(target, 93 + RoundPitch * n, ListHeadingY,
-                texts.get(QStringLiteral("RESULT_PRINT_NORMALIZED_HEADING")));
-    }
+    PrintAt(target, totalsLeft + 3, ListHeadingY,
+            texts.get(QStringLiteral("RESULT_PRINT_TOTAL_HEADING")));
+    PrintAt(target, totalsLeft + 18, ListHeadingY,
+            texts.get(QStringLiteral("RESULT_PRINT_NORMALIZED_HEADING")));
     target.setBold(false);
 
     const Contest& contest = layout.contest;
+    const bool lastGroup = group.first + group.count == layout.rounds;
     for (int i = rows.first; i < rows.first + rows.count; ++i) {
         const int index = layout.order[i];
         const Pilot& pilot = contest.Pilots[index];
         const int y = ListHeadingBottom + ListRowHeight * (i - rows.first);
-        PrintAt(target, 8, y, RightIn(pilot.Placed, 2));
-        PrintAt(target, 17, y, RightIn(pilot.StartNo, 3));
+        PrintNumber(target, PlaceRight, y, QString::number(pilot.Placed));
+        PrintNumber(target, StartNoRight, y, QString::number(pilot.StartNo));
         PrintAt(target, 26, y, LeftIn(pilot.Name, 25));
         for (int s = 0; s < n; ++s) {
             const int r = group.first + s;
-            const int x = 77 + RoundPitch * s;
-            PrintAt(target, x, y, Points(pilot.RoundScore[r]));
-            PrintAt(target, x + 15, y, Points(pilot.RoundPoints[r]));
+            const int left = NameRight + RoundPitch * s;
+            PrintNumber(target, left + 13, y, PointsNumber(pilot.RoundScore[r]));
+            PrintNumber(target, left + 28, y, PointsNumber(pilot.RoundPoints[r]));
+            // Struck through the middle of both values, as strong as the table's rulings.
             if (layout.dropLowest && r == pilot.DroppedRound)
-                target.DrawPrintLine(SolidLine, HairWidth, x, y + 1, x + 22, y + 3);
+                HorizontalLine(target, RuleWidth, left + 2, left + 29, y + 2);
         }
-        if (group.withTotals) {
-            PrintAt(target, 78 + RoundPitch * n, y, FormatNumber(pilot.Total, u"###0.0"));
-            PrintAt(target, 93 + RoundPitch * n, y,
-                    FormatNumber(contest.NormTotal[index], u"###0.0"));
+        PrintNumber(target, totalsLeft + 13, y, PointsNumber(pilot.Total));
+        PrintNumber(target, totalsLeft + 28, y, PointsNumber(contest.NormTotal[index]));
+        if (lastGroup)
             ReportProgress(layout.settings, i, contest.PilotCount);
-        }
     }
 }
 
@@ -140,11 +134,11 @@ void DrawTeamTable(const Layout& layout, int top, PrintTarget& target) {
     for (int j = 0; j < contest.TeamCount; ++j) {
         const Team& team = contest.Teams[layout.teams[j]];
         const int y = top + 5 + ListRowHeight * j;
-        PrintAt(target, 8, y, RightIn(j + 1, 2));
+        PrintNumber(target, PlaceRight, y, QString::number(j + 1));
         PrintAt(target, 17, y, LeftIn(team.Name, 15));
         for (int m = 0; m < std::min(team.MemberCount, TeamMembersShown); ++m)
-            PrintAt(target, 42 + 15 * m, y, Points(team.MemberScore[m]));
-        PrintAt(target, 87, y, Points(team.Total));
+            PrintNumber(target, 53 + 15 * m, y, PointsNumber(team.MemberScore[m]));
+        PrintNumber(target, 98, y, PointsNumber(team.Total));
     }
 }
 
@@ -153,31 +147,35 @@ void PrintGraphic(const Layout& layout, PrintTarget& target) {
     BeginGraphicJob(target, Orientation::Landscape, layout.settings);
     const int bodyBottom = BodyBottom(target.pageHeight());
     const int rowsPerPage = (bodyBottom - ListHeadingBottom) / ListRowHeight;
-    const std::vector<RoundGroup> groups = RoundGroups(layout.rounds, target.pageWidth());
-    bool firstPage = true;
-    const auto startPage = [&] {
-        if (!firstPage)
-            target.newPage();
-        firstPage = false;
-        DrawReportFrame(target, contest, layout.settings, FooterBold::Stays);
-    };
-    RowRange rows{0, 0};
+    const std::vector<RowRange> groups = RoundGroups(layout.rounds, target.pageWidth());
+    std::vector<RowRange> rowPages;
+    int first = 0;
     do {
-        rows.count = std::min(rowsPerPage, contest.PilotCount - rows.first);
-        for (const RoundGroup& group : groups) {
+        rowPages.push_back({first, std::min(rowsPerPage, contest.PilotCount - first)});
+        first += rowPages.back().count;
+    } while (first < contest.PilotCount);
+    const int teamTop = ListHeadingBottom + ListRowHeight * rowPages.back().count + TeamTableGap;
+    const bool teamPage =
+        contest.TeamCount > 0 && teamTop + 5 + ListRowHeight * contest.TeamCount > bodyBottom;
+    const int pages = static_cast<int>(rowPages.size() * groups.size()) + (teamPage ? 1 : 0);
+
+    int page = 0;
+    const auto startPage = [&] {
+        if (page > 0)
+            target.newPage();
+        ++page;
+        DrawReportFrame(target, contest, layout.settings, FooterBold::Stays, {page, pages});
+    };
+    for (const RowRange& rows : rowPages) {
+        for (const RowRange& group : groups) {
             startPage();
             DrawPilotTable(layout, rows, group, target);
         }
-        rows.first += rows.count;
-    } while (rows.first < contest.PilotCount);
-
+    }
     if (contest.TeamCount > 0) {
-        int top = ListHeadingBottom + ListRowHeight * rows.count + TeamTableGap;
-        if (top + 5 + ListRowHeight * contest.TeamCount > bodyBottom) {
+        if (teamPage)
             startPage();
-            top = ListTableTop;
-        }
-        DrawTeamTable(layout, top, target);
+        DrawTeamTable(layout, teamPage ? ListTableTop : teamTop, target);
     }
     target.endDocument();
 }
@@ -232,8 +230,11 @@ void PrintText(const Layout& layout, PrintTarget& target) {
         const Pilot& pilot = contest.Pilots[index];
         QString line = RightIn(pilot.Placed, 2) + u' ' + RightIn(pilot.StartNo, 3) + u' ' +
                        LeftIn(pilot.Name, 25) + u' ';
-        for (int r = 0; r < layout.rounds; ++r)
-            line += u' ' + Points(pilot.RoundPoints[r]) + u' ';
+        for (int r = 0; r < layout.rounds; ++r) {
+            const bool dropped = layout.dropLowest && r == pilot.DroppedRound;
+            line += dropped ? RightIn(u'(' + PointsNumber(pilot.RoundPoints[r]) + u')', 8)
+                            : u' ' + Points(pilot.RoundPoints[r]) + u' ';
+        }
         line += u' ' + Points(pilot.Total) + u' ';
         line += u' ' + Points(contest.NormTotal[index]) + u' ';
         target.printLine(line);

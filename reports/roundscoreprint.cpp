@@ -100,8 +100,9 @@ Columns ColumnsFor(int judges, int pageWidth) {
     return {105 - shift, judges};
 }
 
-void DrawHeader(const Sheet& sheet, const PrintSettings& settings, PrintTarget& target) {
-    const int right = target.pageWidth() - 15;
+void DrawHeader(const Sheet& sheet, const PrintSettings& settings, PageNumber page,
+                PrintTarget& target) {
+    const int right = target.pageWidth() - 5;
     HorizontalLine(target, FrameWidth, 5, right, 5);
     HorizontalLine(target, RuleWidth, 5, right, 20);
     HorizontalLine(target, FrameWidth, 5, right, 35);
@@ -137,7 +138,7 @@ void DrawHeader(const Sheet& sheet, const PrintSettings& settings, PrintTarget& 
     target.setFontSize(12);
     target.setBold(false);
     PrintAt(target, 130, 25, sheet.contest.ContSchedule);
-    DrawFooter(target, settings, FooterBold::Off);
+    DrawFooter(target, settings, FooterBold::Off, page);
 }
 
 void DrawTable(const Sheet& sheet, const Columns& c, RowRange rows, bool lastPage,
@@ -181,14 +182,14 @@ void DrawTable(const Sheet& sheet, const Columns& c, RowRange rows, bool lastPag
     const Contest& contest = sheet.contest;
     for (int m = rows.first; m < rows.first + rows.count; ++m) {
         const int y = 46 + RowHeight * (m - rows.first + 1);
-        PrintAt(target, 8, y, RightIn(m + 1, 2));
+        PrintNumber(target, 13, y, QString::number(m + 1));
         PrintAt(target, 16, y, contest.ManeuverName[m]);
-        PrintAt(target, c.base - 3, y, QString::number(contest.ManeuverK[m]));
+        PrintNumber(target, c.base - 1, y, QString::number(contest.ManeuverK[m]));
         for (int j = 1; j <= c.judges; ++j)
-            PrintRightAligned(target, c.judgeRight(j) - 3, y, RightIn(sheet.markCell(m, j - 1), 2));
-        PrintRightAligned(target, c.lowestRight() - 3, y, RightIn(sheet.extremeCell(m, false), 2));
-        PrintRightAligned(target, c.highestRight() - 3, y, RightIn(sheet.extremeCell(m, true), 2));
-        PrintRightAligned(target, right - 5, y, RightIn(sheet.rowSumCell(m), 4));
+            PrintNumber(target, c.judgeRight(j) - 3, y, sheet.markCell(m, j - 1));
+        PrintNumber(target, c.lowestRight() - 3, y, sheet.extremeCell(m, false));
+        PrintNumber(target, c.highestRight() - 3, y, sheet.extremeCell(m, true));
+        PrintNumber(target, right - 5, y, sheet.rowSumCell(m));
     }
     if (!lastPage)
         return;
@@ -196,24 +197,22 @@ void DrawTable(const Sheet& sheet, const Columns& c, RowRange rows, bool lastPag
     const int valueRight = right - 2;
     const int sumY = rowsEnd + 1;
     PrintAt(target, 6, sumY, sheet.text("SCORE_PRINT_SUM_LABEL"));
-    for (int j = 1; j <= c.judges; ++j) {
-        PrintRightAligned(target, c.judgeRight(j) - 3, sumY,
-                          RightIn(QString::number(sheet.judgeSums[j - 1]), 3));
-    }
-    const QString average = sheet.averageCell();
+    for (int j = 1; j <= c.judges; ++j)
+        PrintNumber(target, c.judgeRight(j) - 3, sumY, QString::number(sheet.judgeSums[j - 1]));
+    const QString average = sheet.averageCell().trimmed();
     PrintAt(target, RoundHalfEven(c.lowestRight() - target.textWidth(average) / 2.0), sumY,
             average);
-    PrintRightAligned(target, valueRight, sumY, sheet.rawSumCell());
+    PrintNumber(target, valueRight, sumY, sheet.rawSumCell());
 
     PrintAt(target, 6, sumY + 5, sheet.text("SCORE_PRINT_DEVIATION_LABEL"));
     for (int j = 1; j <= c.judges; ++j)
-        PrintRightAligned(target, c.judgeRight(j) - 3, sumY + 5, sheet.deviationCell(j - 1));
+        PrintNumber(target, c.judgeRight(j) - 3, sumY + 5, sheet.deviationCell(j - 1));
     PrintAt(target, 6, sumY + 10, sheet.text("SCORE_PRINT_BONUS_LABEL"));
-    PrintRightAligned(target, valueRight, sumY + 10, sheet.bonusCell());
+    PrintNumber(target, valueRight, sumY + 10, sheet.bonusCell());
     PrintAt(target, 6, sumY + 15, sheet.text("SCORE_PRINT_PILOT_KFACT_LABEL"));
-    PrintRightAligned(target, valueRight, sumY + 15, sheet.kFactorCell());
+    PrintNumber(target, valueRight, sumY + 15, sheet.kFactorCell());
     PrintAt(target, 6, sumY + 20, sheet.text("SCORE_PRINT_TOTAL_SUM_LABEL"));
-    PrintRightAligned(target, valueRight, sumY + 20, sheet.pointsCell());
+    PrintNumber(target, valueRight, sumY + 20, sheet.pointsCell());
 }
 
 void DrawHistory(const Sheet& sheet, PrintTarget& target) {
@@ -247,17 +246,19 @@ void PrintGraphic(const Sheet& sheet, const PrintSettings& settings, PrintTarget
     const Columns columns = ColumnsFor(sheet.judges, target.pageWidth());
     const std::vector<RowRange> pages =
         ManeuverPages(sheet.contest.ManeuverCount, BodyBottom(target.pageHeight()));
-    for (std::size_t page = 0; page < pages.size(); ++page) {
+    const int tableBottom = HeadingBottom + RowHeight * pages.back().count + SummaryHeight;
+    const bool historyPage = sheet.round > 1 && tableBottom + RowHeight > HistoryTop;
+    const int count = static_cast<int>(pages.size()) + (historyPage ? 1 : 0);
+    for (int page = 0; page < static_cast<int>(pages.size()); ++page) {
         if (page > 0)
             target.newPage();
-        DrawHeader(sheet, settings, target);
-        DrawTable(sheet, columns, pages[page], page + 1 == pages.size(), target);
+        DrawHeader(sheet, settings, {page + 1, count}, target);
+        DrawTable(sheet, columns, pages[page], page + 1 == static_cast<int>(pages.size()), target);
     }
     if (sheet.round > 1) {
-        const int tableBottom = HeadingBottom + RowHeight * pages.back().count + SummaryHeight;
-        if (tableBottom + RowHeight > HistoryTop) {
+        if (historyPage) {
             target.newPage();
-            DrawHeader(sheet, settings, target);
+            DrawHeader(sheet, settings, {count, count}, target);
         }
         target.setFontSize(9);
         target.setBold(false);
@@ -268,9 +269,9 @@ void PrintGraphic(const Sheet& sheet, const PrintSettings& settings, PrintTarget
 
 void PrintText(const Sheet& sheet, const PrintSettings& settings, PrintTarget& target) {
     const Contest& contest = sheet.contest;
-    target.beginDocument({PrintVariant::Text, Orientation::Landscape, settings.printResolution});
-    target.printLine(QStringLiteral("===== ") + contest.ContSchedule + QStringLiteral(" =====") +
-                     QString(13, u' ') + settings.caption);
+    target.beginDocument(SetupOf(PrintVariant::Text, Orientation::Landscape, settings));
+    target.printLine(QStringLiteral("===== ") + sheet.text("SCORE_PRINT_TITLE") +
+                     QStringLiteral(" =====") + QString(13, u' ') + settings.caption);
     target.printLine(QString());
     target.printLine(ContestLine(contest));
     target.printLine(QString());

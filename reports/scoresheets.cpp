@@ -65,6 +65,18 @@ QString PilotPart(const Contest& contest, const Texts& texts, int pilot) {
            LeftIn(contest.Pilots[pilot].Name, 20) + u' ';
 }
 
+// "Pilot 3 Kåre Ås - Judge 2 Jon Tveit", so that a sheet can be found in the printer's queue.
+QString SheetName(const Contest& contest, const Texts& texts, const Sheet& sheet) {
+    if (sheet.pilot == Blank)
+        return QString();
+    const auto part = [](const QString& label, int index, const QString& name) {
+        return label.trimmed() + u' ' + QString::number(index + 1) + u' ' + name.trimmed();
+    };
+    return part(PilotLabel(texts), sheet.pilot, contest.Pilots[sheet.pilot].Name) +
+           QStringLiteral(" - ") +
+           part(JudgeLabel(texts), sheet.judge, contest.Judges[sheet.judge].Name);
+}
+
 QString JudgePart(const Contest& contest, const Texts& texts, int judge, int nameWidth) {
     return JudgeLabel(texts) + RightIn(judge + 1, 2) + QStringLiteral(" : ") +
            LeftIn(contest.Judges[judge].Name, nameWidth);
@@ -91,8 +103,9 @@ Columns ColumnsFor(int rounds, int pageWidth) {
 }
 
 void DrawSheetPage(const Contest& contest, const Texts& texts, const PrintSettings& settings,
-                   const Sheet& sheet, RowRange rows, bool lastPage, PrintTarget& target) {
-    DrawReportFrame(target, contest, settings, FooterBold::Off);
+                   const Sheet& sheet, RowRange rows, PageNumber page, PrintTarget& target) {
+    const bool lastPage = page.page == page.pages;
+    DrawReportFrame(target, contest, settings, FooterBold::Off, page);
     target.setFontSize(SheetFontSize);
     target.setBold(true);
     if (sheet.pilot == Blank) {
@@ -133,35 +146,36 @@ void DrawSheetPage(const Contest& contest, const Texts& texts, const PrintSettin
     target.setBold(false);
     for (int m = rows.first; m < rows.first + rows.count; ++m) {
         const int y = 37 + RowHeight * (m - rows.first + 1);
-        PrintAt(target, 8, y, RightIn(m + 1, 2));
+        PrintNumber(target, 13, y, QString::number(m + 1));
         PrintAt(target, 18, y, contest.ManeuverName[m]);
-        PrintAt(target, columns.kLeft + 3, y, QString::number(contest.ManeuverK[m]));
+        PrintNumber(target, columns.kLeft + 7, y, QString::number(contest.ManeuverK[m]));
     }
     if (lastPage)
         PrintAt(target, 8, noiseTop + 2, texts.get(QStringLiteral("SCORESHEET_NOISE_TEXT")));
     target.setBold(true);
     for (int r = 0; r < rounds; ++r)
-        PrintAt(target, columns.roundLeft + 3 + RoundBox * r, 37, RightIn(r + 1, 2));
+        PrintNumber(target, columns.roundLeft + 7 + RoundBox * r, 37, QString::number(r + 1));
     target.setBold(false);
 }
 
 void PrintGraphicSheet(const Contest& contest, const Texts& texts, const PrintSettings& settings,
                        const Sheet& sheet, PrintTarget& target) {
-    BeginGraphicJob(target, Orientation::Portrait, settings);
+    BeginGraphicJob(target, Orientation::Portrait, settings, SheetName(contest, texts, sheet));
     const std::vector<RowRange> pages =
         ManeuverPages(contest.ManeuverCount, BodyBottom(target.pageHeight()));
-    for (std::size_t page = 0; page < pages.size(); ++page) {
+    const int count = static_cast<int>(pages.size());
+    for (int page = 0; page < count; ++page) {
         if (page > 0)
             target.newPage();
-        DrawSheetPage(contest, texts, settings, sheet, pages[page], page + 1 == pages.size(),
-                      target);
+        DrawSheetPage(contest, texts, settings, sheet, pages[page], {page + 1, count}, target);
     }
     target.endDocument();
 }
 
 void PrintTextSheet(const Contest& contest, const Texts& texts, const PrintSettings& settings,
                     const Sheet& sheet, PrintTarget& target) {
-    BeginTextJob(target, contest, settings, BlankAfterCaption::Yes);
+    BeginTextJob(target, contest, settings, BlankAfterCaption::Yes,
+                 SheetName(contest, texts, sheet));
     const QString fillIn = QStringLiteral(": ") + QString::fromLatin1(FillIn);
     const QString labels = sheet.pilot == Blank
                                ? LeftIn(PilotLabel(texts) + fillIn, 50) + JudgeLabel(texts) + fillIn

@@ -66,11 +66,11 @@ void DrawRoundBlock(const Contest& contest, const Texts& texts, const PrintSetti
     for (int i = rows.first; i < rows.first + rows.count; ++i) {
         const Pilot& pilot = contest.Pilots[PilotAtRow(first, i, n)];
         const int y = HeadingBottom + RowHeight * (i - rows.first) + pauseShift;
-        PrintAt(target, x0 + 2, y, RightIn(i + 1, 2));
-        PrintAt(target, x0 + 10, y, RightIn(pilot.StartNo, 2));
+        PrintNumber(target, x0 + 7, y, QString::number(i + 1));
+        PrintNumber(target, x0 + 15, y, QString::number(pilot.StartNo));
         PrintAt(target, x0 + 17, y, LeftIn(pilot.Name, 25));
-        PrintAt(target, x0 + 57, y,
-                ChannelText(pilot.Channel, settings.frequencyDisplayMode, u"00.000", u"  00"));
+        PrintNumber(target, x0 + 66, y,
+                    ChannelText(pilot.Channel, settings.frequencyDisplayMode, u"00.000", u"  00"));
         ReportProgress(settings, i, n);
         if (PauseAfter(options, i)) {
             target.setItalic(true);
@@ -88,20 +88,27 @@ void PrintGraphic(const Contest& contest, const Texts& texts, const PrintSetting
     const int spaceForRows = BodyBottom(target.pageHeight()) - BlockTop - PauseSpace -
                              (options.pausePilot >= 1 ? PauseSpace : 0);
     const int rowsPerPage = std::max(1, spaceForRows / RowHeight);
-    bool firstPage = true;
+    // Rounds 1 to 4 share the first page, 5 to 8 the next, and so on; a list longer than a
+    // page continues below the same rounds' headings.
+    const auto lastOfGroup = [&](int round) {
+        return std::min(options.toRound, ((round - 1) / RoundsPerPage + 1) * RoundsPerPage);
+    };
+    int groups = 0;
+    for (int round = options.fromRound; round <= options.toRound; round = lastOfGroup(round) + 1)
+        ++groups;
+    const int rowPages = std::max(1, (contest.PilotCount + rowsPerPage - 1) / rowsPerPage);
+    const int pages = std::max(1, groups * rowPages);
+    int page = 0;
     const auto startPage = [&] {
-        if (!firstPage)
+        if (page > 0)
             target.newPage();
-        firstPage = false;
-        DrawReportFrame(target, contest, settings, FooterBold::Off);
+        ++page;
+        DrawReportFrame(target, contest, settings, FooterBold::Off, {page, pages});
     };
     if (options.fromRound > options.toRound)
         startPage();
-    // Rounds 1 to 4 share the first page, 5 to 8 the next, and so on; a list longer than a
-    // page continues below the same rounds' headings.
     for (int groupFirst = options.fromRound; groupFirst <= options.toRound;) {
-        const int groupLast =
-            std::min(options.toRound, ((groupFirst - 1) / RoundsPerPage + 1) * RoundsPerPage);
+        const int groupLast = lastOfGroup(groupFirst);
         int row = 0;
         do {
             const RowRange rows{row, std::min(rowsPerPage, contest.PilotCount - row)};
@@ -135,7 +142,7 @@ void PrintTextPair(const Contest& contest, const Texts& texts, const PrintSettin
     const QString column =
         QStringLiteral(" # S-# ") +
         LeftIn(texts.get(QStringLiteral("START_PRINT_PILOT_HEADING")), 25) + u' ' +
-        LeftIn(texts.get(QStringLiteral("START_PRINT_CHANNEL_HEADING")), 7) + u' ';
+        LeftIn(texts.get(QStringLiteral("START_PRINT_CHANNEL_HEADING")), 6) + u' ';
     const QString heading = Columns(column, column, withRight);
     const QString rule = Columns(QString(39, u'-'), QString(39, u'-'), withRight);
     target.printLine(title);

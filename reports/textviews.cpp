@@ -2,6 +2,7 @@
 
 #include "core/fieldreader.h"
 #include "core/format.h"
+#include "reports/reportframe.h"
 #include "scoring/startorder.h"
 
 namespace veltra {
@@ -73,9 +74,11 @@ QString teamRow(const Team& team, int row) {
     return line + QStringLiteral("  ") + points(team.Total);
 }
 
+// Blank in a display mode the printouts show no channel in.
 QString channelColumn(double channel, int frequencyDisplayMode) {
-    const QStringView pattern = frequencyDisplayMode == 1 ? u"    00" : u"00.000";
-    return FormatNumber(channel, pattern) + QString(3, u' ');
+    return FormatText(ChannelText(channel, frequencyDisplayMode, u"00.000", u"    00"),
+                      u"!@@@@@@") +
+           QString(3, u' ');
 }
 
 QString startListHeading(const Texts& texts) {

@@ -74,10 +74,13 @@ void ExplainForm::ExplainPrint_Click() {
 void ExplainForm::ExplainExport_Click() {
     const Status written = ExportExplanation(explanation_, state_.work, state_.texts,
                                              QString::fromLatin1(MainCaption));
-    feedback_.showMessage(
-        written ? state_.texts.get(QStringLiteral("EXPLAIN_EXPORTED")) + u'\n' +
-                      QDir::toNativeSeparators(ExplanationExportPath(explanation_, state_.work))
-                : written.message);
+    if (!written) {
+        feedback_.showMessage(written.message);
+        return;
+    }
+    feedback_.showStatus(
+        state_.texts.get(QStringLiteral("EXPLAIN_EXPORTED")) + u' ' +
+        QDir::toNativeSeparators(ExplanationExportPath(explanation_, state_.work)));
 }
 
 } // namespace veltra

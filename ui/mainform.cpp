@@ -29,10 +29,12 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QTimer>
 
 namespace veltra {
 namespace {
 
+constexpr int StatusShownMilliseconds = 15000;
 QString withoutTrailingSlash(QString folder) {
     while (folder.size() > 1 && folder.endsWith(u'/'))
         folder.chop(1);
@@ -97,6 +99,13 @@ void MainForm::layOutStatusLine() {
     connect(LiveResultsAddress_, &QLabel::linkActivated, this,
             &MainForm::ConfigureLiveResults_Click);
     ui_->StatusLine->insertWidget(1, LiveResultsAddress_);
+    statusShown_ = new QTimer(this);
+    statusShown_->setSingleShot(true);
+    statusShown_->setInterval(StatusShownMilliseconds);
+    connect(statusShown_, &QTimer::timeout, this, [this] {
+        ui_->Footer->setText(footer_);
+        ui_->Footer->setCursorPosition(0);
+    });
 }
 
 // The design's 500 twips cut the box's first text short with today's fonts; the box keeps its
@@ -184,8 +193,16 @@ void MainForm::showMessage(const QString& text) {
 }
 
 void MainForm::showFooter(const QString& text) {
+    footer_ = text;
+    statusShown_->stop();
     ui_->Footer->setText(text);
     ui_->Footer->setCursorPosition(0);
+}
+
+void MainForm::showStatus(const QString& text) {
+    ui_->Footer->setText(text);
+    ui_->Footer->setCursorPosition(0);
+    statusShown_->start();
 }
 
 void MainForm::ContestSelected(int mode) {
@@ -209,7 +226,8 @@ void MainForm::SaveConfigFile() {
 }
 
 void MainForm::showProgress(int percent) {
-    PROGRESS_->setValue(percent);
+    PROGRESS_->setRange(0, percent < 0 ? 0 : 100);
+    PROGRESS_->setValue(std::max(percent, 0));
     PROGRESS_->show();
 }
 
@@ -323,6 +341,9 @@ void MainForm::ActivateSelectedFile() {
     } else {
         showNoCompetition();
     }
+    // Another competition starts with the score window on its first pilot and round.
+    state_.work.CurrentRound = 1;
+    state_.work.EditPilotIndex = 0;
     if (!opened.messages.isEmpty())
         showMessage(opened.messages.join(QStringLiteral("\n\n")));
 }

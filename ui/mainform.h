@@ -11,6 +11,7 @@
 class QAction;
 class QLabel;
 class QProgressBar;
+class QTimer;
 
 namespace Ui {
 class MainForm;
@@ -49,6 +50,7 @@ class MainForm final : public QMainWindow, public Feedback {
 
     void showMessage(const QString& text) override;
     void showFooter(const QString& text) override;
+    void showStatus(const QString& text) override;
 
     // Mode 1 enables the thirteen menu items that need a competition; any other mode disables
     // them.
@@ -117,6 +119,9 @@ class MainForm final : public QMainWindow, public Feedback {
     QProgressBar* PROGRESS_ = nullptr;
     QLabel* LiveResultsAddress_ = nullptr;
     ContestOverview* overview_ = nullptr;
+    // The footer's lasting text, shown again once a passing status has been read.
+    QString footer_;
+    QTimer* statusShown_ = nullptr;
     std::unique_ptr<FileSelectForm> fileSelectForm_;
     std::unique_ptr<SelectForm> selectForm_;
     std::unique_ptr<ScoresForm> scoresForm_;

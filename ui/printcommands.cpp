@@ -17,24 +17,19 @@
 #include "ui/scoresheetconfirmform.h"
 #include "ui/viewcommands.h"
 
+#include <QApplication>
+#include <QDateTime>
 #include <QDir>
-#include <QPrinter>
 
 namespace veltra {
-namespace {
-
-// Without a printer Qt would quietly write a PDF file of no name instead.
-bool SystemPrinterReady() {
-    const QPrinter printer;
-    return printer.outputFormat() == QPrinter::NativeFormat;
-}
-
-} // namespace
 
 PrintCommands::PrintCommands(AppState& state, QWidget& mainWindow, Feedback& feedback,
                              ViewCommands& views, ItemChooser chooseItem)
     : state_(state), mainWindow_(mainWindow), feedback_(feedback), views_(views),
-      chooseItem_(std::move(chooseItem)) {}
+      chooseItem_(std::move(chooseItem)) {
+    connect(&printQueue_, &PrintQueue::busyChanged, this, &PrintCommands::showPrinting);
+    connect(&printQueue_, &PrintQueue::finished, this, &PrintCommands::printed);
+}
 
 PrintCommands::~PrintCommands() = default;
 
@@ -81,6 +76,10 @@ QString PrintCommands::text(const char* key) const {
 PrintSettings PrintCommands::printSettings() const {
     PrintSettings settings = PrintSettingsFrom(state_.settings);
     settings.caption = mainWindow_.windowTitle();
+    settings.printedAt =
+        state_.texts.get(QStringLiteral("PRINT_PRINTED_AT"))
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy hh:mm")));
+    settings.pageOf = state_.texts.get(QStringLiteral("PRINT_PAGE_OF"));
     settings.progress = [&feedback = feedback_](int percent) { feedback.showProgress(percent); };
     return settings;
 }
@@ -214,10 +213,6 @@ void PrintCommands::send(const QString& reportName, const Report& report) {
         feedback_.showMessage(text("PRINT_NO_PDF_FOLDER_MESSAGE"));
         return;
     }
-    if (!toPdf && !SystemPrinterReady()) {
-        feedback_.showMessage(text("PRINT_NO_PRINTER_MESSAGE"));
-        return;
-    }
     if (chosen.PrintPreview == 1) {
         Status drawn;
         feedback_.showProgress(0);
@@ -239,23 +234,63 @@ void PrintCommands::send(const QString& reportName, const Report& report) {
                                  report);
         }
         feedback_.hideProgress();
-        const QString file = u'\n' + QDir::toNativeSeparators(path);
-        feedback_.showMessage(written ? text("PRINT_WRITTEN_MESSAGE") + file
-                                      : text("PRINT_PDF_FAILED_MESSAGE") + file +
-                                            QStringLiteral("\n\n") + written.message);
+        if (written) {
+            feedback_.showStatus(state_.texts.get(QStringLiteral("STATUS_REPORT_WRITTEN"))
+                                     .arg(QDir::toNativeSeparators(path)));
+        } else {
+            feedback_.showMessage(text("PRINT_PDF_FAILED_MESSAGE") + u'\n' +
+                                  QDir::toNativeSeparators(path) + QStringLiteral("\n\n") +
+                                  written.message);
+        }
         return;
     }
-    Status printed;
     {
         const BusyCursor busy;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName(reportName);
-        printed = PrintToPrinter(printer, report);
+        printQueue_.submit(reportName, report, chosen.PrintResolution);
     }
-    feedback_.hideProgress();
-    if (!printed)
-        feedback_.showMessage(text("PRINT_PRINTER_FAILED_MESSAGE") + QStringLiteral("\n\n") +
-                              printed.message);
+    if (!printQueue_.busy())
+        feedback_.hideProgress();
+}
+
+// While the printer is being reached the windows go on, the progress bar running and the mouse
+// pointer telling of the work in the background.
+void PrintCommands::showPrinting(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        feedback_.showProgress(-1);
+        feedback_.showStatus(state_.texts.get(QStringLiteral("STATUS_PRINTING")));
+    } else {
+        QApplication::restoreOverrideCursor();
+        feedback_.hideProgress();
+    }
+}
+
+void PrintCommands::printed(const QueueResult& result) {
+    const Texts& texts = state_.texts;
+    switch (result.outcome) {
+    case QueueResult::Outcome::Printed:
+        feedback_.showStatus(
+            texts.get(QStringLiteral("STATUS_REPORT_PRINTED")).arg(result.printer));
+        return;
+    case QueueResult::Outcome::NoPrintSystem:
+    case QueueResult::Outcome::NoPrinter:
+        feedback_.showMessage(texts.get(QStringLiteral("PRINT_NO_PRINTER")));
+        return;
+    case QueueResult::Outcome::ServiceDown:
+        feedback_.showMessage(texts.get(QStringLiteral("PRINT_SERVICE_DOWN")));
+        return;
+    case QueueResult::Outcome::NoAnswer:
+        feedback_.showMessage(texts.get(QStringLiteral("PRINT_SERVICE_NO_ANSWER"))
+                                  .arg(PrintQueue::TimeLimitMilliseconds / 1000));
+        return;
+    case QueueResult::Outcome::Refused:
+        feedback_.showMessage(
+            texts.get(QStringLiteral("PRINT_REFUSED")).arg(result.printer, result.detail));
+        return;
+    case QueueResult::Outcome::NotDrawn:
+        feedback_.showMessage(result.detail);
+        return;
+    }
 }
 
 } // namespace veltra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/appstate.h"
+#include "reports/printqueue.h"
 #include "reports/printtarget.h"
 #include "reports/reportframe.h"
 #include "scoring/explanation.h"
@@ -23,9 +24,10 @@ class ViewCommands;
 // The main window's print commands, the score entry window's automatic round sheet and the
 // printed explanation of a result. Each report asks for its options, then goes where the
 // printing settings send it: to the system printer, each copy and sheet a print job of its own,
-// or into one PDF file in the chosen folder, with a preview first when the user wants one. The
-// main window's progress bar shows while a report is drawn. The dialogs are made on first use
-// and afterwards only hidden.
+// handed over while the windows go on, or into one PDF file in the chosen folder, with a preview
+// first when the user wants one. The main window's progress bar shows while a report is drawn
+// and handed over; where it went is told in the status line, and a failure in a message. The
+// dialogs are made on first use and afterwards only hidden.
 class PrintCommands final : public QObject {
     Q_OBJECT
 
@@ -61,8 +63,10 @@ class PrintCommands final : public QObject {
     QString text(const char* key) const;
     PrintSettings printSettings() const;
     void printCompetitorList(const char* captionKey, const QString& reportName, bool pilots);
-    // Sends the report where the settings say; `reportName` names its PDF file.
+    // Sends the report where the settings say; `reportName` names its PDF file or print jobs.
     void send(const QString& reportName, const Report& report);
+    void showPrinting(bool busy);
+    void printed(const QueueResult& result);
 
     AppState& state_;
     QWidget& mainWindow_;
@@ -74,6 +78,7 @@ class PrintCommands final : public QObject {
     std::unique_ptr<PrintStartForm> printStartForm_;
     std::unique_ptr<ScoreSheetConfirmForm> scoreSheetConfirmForm_;
     std::unique_ptr<PrintPreviewForm> printPreviewForm_;
+    PrintQueue printQueue_;
 };
 
 } // namespace veltra

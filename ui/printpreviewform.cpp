@@ -7,6 +7,7 @@
 #include <QGraphicsView>
 #include <QPrintPreviewWidget>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 
 namespace veltra {
@@ -32,11 +33,21 @@ PrintPreviewForm::PrintPreviewForm(const Texts& texts, QWidget& mainWindow)
     connect(ui_->PreviewWholePage, &QPushButton::clicked, pages_, &QPrintPreviewWidget::fitInView);
     connect(ui_->PreviewSend, &QPushButton::clicked, this, &PrintPreviewForm::accept);
     connect(ui_->PreviewCancel, &QPushButton::clicked, this, &PrintPreviewForm::reject);
-    // Most of a portrait page at a glance on any screen.
+    // Most of the screen, so that a landscape page shows as large as a portrait one.
     if (const QScreen* screen = mainWindow.screen()) {
-        const int height = screen->availableGeometry().height() * 85 / 100;
-        resize(height * 9 / 10, height);
+        const QSize room = screen->availableGeometry().size();
+        resize(room.width() * 9 / 10, room.height() * 85 / 100);
     }
+    const auto key = [this](QKeySequence keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    key(QKeySequence(Qt::Key_PageDown),
+        [this] { pages_->setCurrentPage(pages_->currentPage() + 1); });
+    key(QKeySequence(Qt::Key_PageUp),
+        [this] { pages_->setCurrentPage(pages_->currentPage() - 1); });
+    for (const Qt::Key in : {Qt::Key_Plus, Qt::Key_Equal})
+        key(QKeySequence(in), [this] { pages_->zoomIn(); });
+    key(QKeySequence(Qt::Key_Minus), [this] { pages_->zoomOut(); });
     ApplyLanguageCaptions(*this, texts_);
 }
 
@@ -48,6 +59,8 @@ bool PrintPreviewForm::confirm(const QString& caption, const QString& sendCaptio
     ui_->PreviewSend->setText(sendCaption);
     report_ = report;
     drawn_ = Status::success();
+    pages_->setCurrentPage(1);
+    pages_->fitInView();
     pages_->updatePreview();
     status = drawn_;
     const bool send = drawn_ && exec() == QDialog::Accepted;

@@ -17,7 +17,8 @@ class PrintPreviewForm;
 namespace veltra {
 
 // Shows every page a report is about to print, all print jobs one after another, before the
-// user sends them on to the printer or the PDF folder or cancels.
+// user sends them on to the printer or the PDF folder or cancels. Each page fits the window
+// whole; Page Up and Page Down turn the pages, + and - zoom.
 class PrintPreviewForm final : public QDialog {
     Q_OBJECT
 

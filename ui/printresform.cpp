@@ -60,6 +60,9 @@ void PrintResForm::Form_Activate() {
     ui_->ConfirmCancel->setText(state_.texts.get(QStringLiteral("GENERAL_CANCEL")));
     if (parentWidget())
         CentreOver(*this, *parentWidget());
+    // A number typed at once replaces the proposal, and Return takes it.
+    ui_->Rounds->setFocus();
+    ui_->Rounds->selectAll();
 }
 
 void PrintResForm::Copies_Change(int copies) {

@@ -19,6 +19,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidgetItem>
+#include <algorithm>
 
 namespace veltra {
 namespace {
@@ -146,22 +147,26 @@ void ScoresForm::Form_Activate() {
     ui_->ScoresOK->setText(state_.texts.get(QStringLiteral("GENERAL_RETURN")));
     loading_ = true;
     buildGrid();
+    // The pilot and round last worked on, as far as the competition still has them.
+    const int pilots = state_.contest.PilotCount;
+    const int pilot = pilots > 0 ? std::clamp(state_.work.EditPilotIndex, 0, pilots - 1) : -1;
+    const int lastRound = std::clamp(state_.contest.Rounds, 1, MaxRounds);
+    state_.work.CurrentRound = std::clamp(state_.work.CurrentRound, 1, lastRound);
     {
         const QSignalBlocker blockList(ui_->PilotList);
         ui_->PilotList->clear();
         for (int i = 0; i < state_.contest.PilotCount; ++i)
             ui_->PilotList->addItem(state_.contest.Pilots[i].Name);
-        ui_->PilotList->setCurrentRow(state_.contest.PilotCount > 0 ? 0 : -1);
+        ui_->PilotList->setCurrentRow(pilot);
     }
-    showPilot(0);
-    state_.work.CurrentRound = 1;
+    showPilot(std::max(pilot, 0));
     {
         const QSignalBlocker blockSpin(ui_->RoundChange);
-        ui_->RoundChange->setRange(1, std::clamp(state_.contest.Rounds, 1, MaxRounds));
-        ui_->RoundChange->setValue(1);
+        ui_->RoundChange->setRange(1, lastRound);
+        ui_->RoundChange->setValue(state_.work.CurrentRound);
     }
     markStoredPilots();
-    ui_->ScoreRound->setText(QStringLiteral("1"));
+    ui_->ScoreRound->setText(QString::number(state_.work.CurrentRound));
     ClearGrid();
     showBonus(0);
     RecallScores();

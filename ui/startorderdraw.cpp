@@ -20,12 +20,14 @@ bool confirmed(const AppState& state, QWidget& parent) {
 
 } // namespace
 
-void EditStartorder(AppState& state, QWidget& parent, RandomSource& random) {
-    if (confirmed(state, parent))
+bool EditStartorder(AppState& state, QWidget& parent, RandomSource& random) {
+    const bool drawn = confirmed(state, parent);
+    if (drawn)
         DrawStartOrder(state.contest, random);
     const Status saved = SaveContest(state.contest, state.work, state.texts);
     if (!saved)
         QMessageBox::critical(&parent, QString::fromLatin1(ProgramName), saved.message);
+    return drawn;
 }
 
 } // namespace veltra

@@ -9,6 +9,8 @@
 #include "ui/startorderdraw.h"
 #include "ui/viewform.h"
 
+#include <QDir>
+
 namespace veltra {
 namespace {
 
@@ -105,9 +107,11 @@ void ViewCommands::ToolsJudgeAnalysis_Click() {
     viewForm().showAnalysis(text);
 }
 
+// The order drawn shows at once, so that it can be read out.
 void ViewCommands::EditStartorder_Click() {
     ClockRandom random;
-    EditStartorder(state_, mainWindow_, random);
+    if (EditStartorder(state_, mainWindow_, random))
+        viewForm().showStartList();
 }
 
 void ViewCommands::FileExportResults_Click() {
@@ -119,8 +123,16 @@ void ViewCommands::FileExportResults_Click() {
     const Status written = ExportResults(results, state_.work, state_.texts, mainCaption(),
                                          [this](int percent) { feedback_.showProgress(percent); });
     feedback_.hideProgress();
-    if (!written)
+    reportExport(written, ResultsExportPath(state_.contest, state_.work));
+}
+
+void ViewCommands::reportExport(const Status& written, const QString& path) {
+    if (written) {
+        feedback_.showStatus(state_.texts.get(QStringLiteral("STATUS_EXPORTED"))
+                                 .arg(QDir::toNativeSeparators(path)));
+    } else {
         feedback_.showMessage(written.message);
+    }
 }
 
 void ViewCommands::exportPilotList() {
@@ -130,8 +142,7 @@ void ViewCommands::exportPilotList() {
                         state_.settings.FrequencyDisplayMode,
                         [this](int percent) { feedback_.showProgress(percent); });
     feedback_.hideProgress();
-    if (!written)
-        feedback_.showMessage(written.message);
+    reportExport(written, PilotListExportPath(state_.contest, state_.work));
 }
 
 } // namespace veltra

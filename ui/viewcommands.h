@@ -48,6 +48,8 @@ class ViewCommands final : public QObject {
 
   private:
     std::optional<ResultOptions> askResultOptions(const char* captionKey);
+    // The file an export wrote in the status line, or why it could not be written.
+    void reportExport(const Status& written, const QString& path);
     void explainShownResults();
 
     AppState& state_;

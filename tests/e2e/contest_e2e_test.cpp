@@ -1,6 +1,6 @@
 // A whole contest as a director runs it, through the real windows with keys and mouse clicks:
 // a new schedule, a new competition with judges, pilots and a team, the start-order draw,
-// marks for two rounds, the results viewed and exported, the display board asking over a
+// marks for three rounds, the results viewed and exported, the display board asking over a
 // serial line, quit, and a restart that reopens the contest and shows the same results.
 #include "scoring/results.h"
 #include "scoring/scorefiles.h"
@@ -227,35 +227,54 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
         });
         chooseMenu(*main, Qt::Key_C, {Qt::Key_P});
         EXPECT_EQ(state.settings.PdfFolder, pdfs);
-        QString written;
-        whenModal([&written](QWidget& sheets) {
+        // Where each went, the status line says.
+        const auto statusLine = [&main] { return boxText(*main, "Footer"); };
+        whenModal([](QWidget& sheets) {
             choose(sheets, "AllJudgesAndPilots");
-            answerMessage(&written);
             click(sheets, "OK");
         });
         chooseMenu(*main, Qt::Key_P, {Qt::Key_C});
-        EXPECT_TRUE(written.contains(QStringLiteral(".pdf"))) << written.toStdString();
+        EXPECT_TRUE(statusLine().contains(QStringLiteral(".pdf"))) << statusLine().toStdString();
         EXPECT_EQ(QDir(pdfs).entryList(QDir::Files).size(), 1);
 
-        whenModal([](QWidget& scores) {
+        whenModal([&statusLine](QWidget& scores) {
             typeRound(scores, 1, {"987876998", "555666777", "xxx999888", "444555666"},
                       {3, 0, -2, 0});
             typeRound(scores, 2, {"888888888", "666777666", "999999999", "555555555"},
                       {0, -5, 1, 0});
             // The first pilot's round 2 explained, printed and written beside the competition.
-            whenModal([](QWidget& explain) {
+            whenModal([&statusLine](QWidget& explain) {
                 const QString text = control<QPlainTextEdit>(explain, "ExplainArea").toPlainText();
                 EXPECT_TRUE(text.contains(QStringLiteral("Round : 2"))) << text.toStdString();
-                QString shown;
-                answerMessage(&shown);
                 click(explain, "ExplainPrint");
-                EXPECT_TRUE(shown.contains(QStringLiteral(".pdf"))) << shown.toStdString();
-                answerMessage(&shown);
+                EXPECT_TRUE(statusLine().contains(QStringLiteral(".pdf")));
                 click(explain, "ExplainExport");
-                EXPECT_TRUE(shown.contains(QStringLiteral(" R02.txt"))) << shown.toStdString();
+                EXPECT_TRUE(statusLine().contains(QStringLiteral(" R02.txt")));
                 click(explain, "ExplainReturn");
             });
             click(scores, "ScoresExplain");
+            typeRound(scores, 3, {"777777777", "666666666", "888888888", "555555555"},
+                      {0, 0, 0, 0});
+            clickRow(control<QListWidget>(scores, "PilotList"), 2);
+            click(scores, "ScoresOK");
+        });
+        chooseMenu(*main, Qt::Key_E, {Qt::Key_S});
+
+        // The results proposed are those of the rounds scored, typed over or taken with Return.
+        whenModal([](QWidget& options) {
+            EXPECT_EQ(control<QSpinBox>(options, "Rounds").value(), 3);
+            EXPECT_EQ(options.focusWidget(), &control<QSpinBox>(options, "Rounds"));
+            QTest::keyClick(options.focusWidget(), Qt::Key_Return);
+        });
+        chooseMenu(*main, Qt::Key_V, {Qt::Key_R});
+        QWidget* view = main->findChild<QWidget*>(QStringLiteral("ViewForm"));
+        ASSERT_NE(view, nullptr);
+        EXPECT_TRUE(control<QPlainTextEdit>(*view, "ViewArea").toPlainText().contains("3N"));
+        click(*view, "Return");
+        // The score window opens again on the pilot and round last worked on.
+        whenModal([](QWidget& scores) {
+            EXPECT_EQ(control<QSpinBox>(scores, "RoundChange").value(), 3);
+            EXPECT_EQ(control<QListWidget>(scores, "PilotList").currentRow(), 2);
             click(scores, "ScoresOK");
         });
         chooseMenu(*main, Qt::Key_E, {Qt::Key_S});
@@ -280,14 +299,12 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
         EXPECT_TRUE(exported.contains("\xc5se Lie")) << exported.toStdString();
 
         // The results printed, and the pilot list exported, beside the competition file.
-        written.clear();
-        whenModal([&written](QWidget& options) {
+        whenModal([](QWidget& options) {
             spinTo(options, "Rounds", 2);
-            answerMessage(&written);
             click(options, "ConfirmOK");
         });
         chooseMenu(*main, Qt::Key_P, {Qt::Key_R});
-        EXPECT_TRUE(written.contains(QStringLiteral("Results"))) << written.toStdString();
+        EXPECT_TRUE(statusLine().contains(QStringLiteral("Results"))) << statusLine().toStdString();
         EXPECT_EQ(QDir(pdfs).entryList(QDir::Files).size(), 3);
         for (const QString& pdf : QDir(pdfs).entryList(QDir::Files))
             EXPECT_TRUE(readBytes(pdfs + u'/' + pdf).startsWith("%PDF")) << pdf.toStdString();

@@ -85,8 +85,8 @@ class StoredFiles : public ::testing::Test {
         whenModal([pilots, rounds](QWidget& scores) {
             auto& round = control<QSpinBox>(scores, "RoundChange");
             for (int r = 1; r <= rounds; ++r) {
-                while (round.value() < r)
-                    QTest::keyClick(&round, Qt::Key_Up);
+                while (round.value() != r)
+                    QTest::keyClick(&round, round.value() < r ? Qt::Key_Up : Qt::Key_Down);
                 for (int p = 0; p < pilots; ++p)
                     click(scores, "ScoresNext");
             }

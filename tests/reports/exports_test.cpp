@@ -64,6 +64,8 @@ TEST_F(Exports, PilotListFileListsEveryPilotInStartOrderByteForByte) {
               QStringLiteral(" 3\t  3\tNavn                  \tKlubb         \t1.10\t      61"
                              "\tNAK-3   \tExtra 330           \tOS 160              \t"
                              "Futaba              "));
+    EXPECT_TRUE(PilotListExportText(contest, Texts(), kCaption, 2)
+                    .contains(QStringLiteral("\t1.10\t        \tNAK-3")));
     contest.PilotCount = 1;
     progress.clear();
     PilotListExportText(contest, Texts(), kCaption, 1,

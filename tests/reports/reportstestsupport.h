@@ -9,6 +9,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace veltra {
@@ -102,10 +103,12 @@ inline QByteArray PrintedText(const RecordedDocument& document) {
 inline QString LayoutOf(const RecordingTarget& target) {
     QString out;
     for (const RecordedDocument& d : target.documents) {
-        out += QStringLiteral("document %1 quality %2 pages %3\n")
+        out += QStringLiteral("document %1 quality %2 pages %3")
                    .arg(d.setup.orientation == Orientation::Landscape ? "landscape" : "portrait")
                    .arg(d.setup.quality)
                    .arg(d.pageCount);
+        out += (d.setup.name.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(d.setup.name)) +
+               u'\n';
         for (const RecordedText& t : d.texts)
             out += QStringLiteral("%1 %2,%3 %4 %5")
                        .arg(t.page)
@@ -132,8 +135,15 @@ inline QString LayoutOf(const RecordingTarget& target) {
 }
 
 // The recorded layout compared with the expected file under tests/data, naming the first line
-// that differs.
+// that differs. With the environment variable VELTRA_REGENERATE_LAYOUTS set to 1 the expected
+// file is written anew from the recording instead, for a change that moves things on purpose:
+//     VELTRA_REGENERATE_LAYOUTS=1 build/bin/reports_test
+// then look at every difference (git diff) and at the printed pages before committing.
 inline void ExpectLayout(const RecordingTarget& target, const char* name) {
+    if (qgetenv("VELTRA_REGENERATE_LAYOUTS") == "1") {
+        EXPECT_TRUE(writeBytes(testData(name), LayoutOf(target).toUtf8())) << name;
+        return;
+    }
     const QStringList printed = LayoutOf(target).split(u'\n');
     const QStringList expected = QString::fromUtf8(readBytes(testData(name))).split(u'\n');
     for (qsizetype i = 0; i < std::max(printed.size(), expected.size()); ++i) {
@@ -144,6 +154,40 @@ inline void ExpectLayout(const RecordingTarget& target, const char* name) {
             return;
         }
     }
+}
+
+// Numbers stand right-aligned on their column's edge, so none is padded with blanks, which a
+// proportional font draws narrower than digits.
+inline void ExpectNumbersUnpadded(const RecordingTarget& target) {
+    static const QRegularExpression number(QStringLiteral("^\\s*-?[0-9]+(\\.[0-9]+)?\\s*$"));
+    for (const RecordedDocument& document : target.documents) {
+        for (const RecordedText& text : document.texts) {
+            if (number.match(text.text).hasMatch()) {
+                EXPECT_EQ(text.text, text.text.trimmed()) << "at " << text.x << ',' << text.y;
+            }
+        }
+    }
+}
+
+// Whether page `page` of the document shows a text for which `wanted` holds.
+inline bool Shows(const RecordedDocument& document, int page,
+                  const std::function<bool(const QString&)>& wanted) {
+    return std::any_of(document.texts.begin(), document.texts.end(), [&](const RecordedText& text) {
+        return text.page == page && wanted(text.text);
+    });
+}
+
+// The title box stands 5 mm from either edge of the page, and the title, shrunk where it is
+// too wide, fits inside it, centred.
+inline void ExpectTitleInsideCentredBox(const RecordedDocument& document, int pageWidth) {
+    ASSERT_FALSE(document.lines.empty() || document.texts.empty());
+    const RecordedLine& top = document.lines.front();
+    EXPECT_EQ(QList<int>({top.x1, top.x2}), QList<int>({5, pageWidth - 5}));
+    const RecordedText& title = document.texts.front();
+    const int width = static_cast<int>(title.text.size()) * title.fontSize / 5;
+    EXPECT_GE(title.x, 6) << title.fontSize;
+    EXPECT_LE(title.x + width, pageWidth - 6) << title.fontSize;
+    EXPECT_NEAR(title.x + width / 2.0, pageWidth / 2.0, 1.0);
 }
 
 inline QString Padded(const char* text, int width) {

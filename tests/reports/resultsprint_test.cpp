@@ -23,7 +23,8 @@ Contest ScoredContest() {
 // bold: pilot 4 shares place 1 with pilots 1 and 2 and comes last in the store, so it leads. The
 // team table 5 mm below, where a fourth member's score counts but is not shown. The same without
 // dropping, nothing struck; 40 pilots, whose teams need a page of their own; 45 pilots in ten
-// rounds: rows 1-40 with rounds 1-7, then with rounds 8-10 and the totals, then rows 41-45.
+// rounds: rows 1-40 with rounds 1-5, then with rounds 6-10, then rows 41-45 likewise, every page
+// with the places, names, totals and normalised totals.
 TEST(ResultsGraphic, PilotTableWithStruckDroppedRoundsThenTeamsOnFurtherPages) {
     const auto print = [](const Contest& contest, ResultOptions options, RecordingTarget& target) {
         PrintResults(PrepareResults(contest, Workspace(), options), ReportTexts(), PrintSettings(),
@@ -37,9 +38,21 @@ TEST(ResultsGraphic, PilotTableWithStruckDroppedRoundsThenTeamsOnFurtherPages) {
     print(forty, {3, false}, target);
     print(SampleContest(45, 0, 0, 10), {10, false}, target);
     EXPECT_EQ(target.documents.size(), 4u);
+    const RecordedDocument& ten = target.documents[3];
+    for (int page = 0; page < ten.pageCount; ++page) {
+        for (const char* shown : {"Total", "Norm", "Pilot "}) {
+            EXPECT_TRUE(Shows(ten, page, [&](const QString& t) { return t.startsWith(shown); }))
+                << shown << " on page " << page + 1;
+        }
+    }
+    // The dropped rounds are struck through as strongly as the table is ruled.
+    for (const RecordedLine& line : target.documents[0].lines)
+        EXPECT_GE(line.width, RuleWidth);
+    ExpectNumbersUnpadded(target);
     ExpectLayout(target, "results.layout");
 }
 
+// The dropped round's points stand in brackets.
 TEST(ResultsText, PilotsAndTeams) {
     PrintSettings settings = TextPrinter();
     std::vector<int> progress;

@@ -28,8 +28,10 @@ struct Round {
 // history; with no marks no average to deviate from and no extremes. No pilot 3, no sheet.
 // Eight judges: the names give up 15 mm so the table ends 5 mm from the paper's edge; 35
 // maneuvers reach the history's place, which moves to a further page; 45 go on to a second page.
+// The title of the longest name fits into the header box.
 TEST(RoundScoresGraphic, TablesValuesAndHistory) {
     Round round;
+    round.contest.ContName = QString(40, u'W');
     RecordingTarget target;
     PrintRoundScores(round.contest, ReportTexts(), PrintSettings(), 1, 3, round.marks, target);
     round.contest.ManeuverCount = 1;
@@ -42,6 +44,8 @@ TEST(RoundScoresGraphic, TablesValuesAndHistory) {
     many.ManeuverCount = 45;
     PrintRoundScores(many, ReportTexts(), PrintSettings(), 0, 1, RoundMarks(), target);
     EXPECT_EQ(target.documents.size(), 5u);
+    ExpectTitleInsideCentredBox(target.documents[0], 210);
+    ExpectNumbersUnpadded(target);
     ExpectLayout(target, "roundscores.layout");
 }
 

@@ -24,6 +24,8 @@ TEST(ScoreSheets, OneJobPerSheetJudgeByJudge) {
                              Padded("Judge 1", 30));
     EXPECT_TRUE(labels(11).startsWith(QStringLiteral("Pilot 12 : Pilot 12")));
     EXPECT_TRUE(labels(12).contains(QStringLiteral("Judge  2 : ")));
+    // Each sheet is named after its pilot and judge in the printer's queue.
+    EXPECT_EQ(target.documents[12].setup.name, QStringLiteral("Pilot 1 Pilot 1 - Judge 2 Judge 2"));
 
     target.documents.clear();
     PrintScoreSheets(contest, ReportTexts(), settings, {ScoreSheetChoice::AllJudgesOnePilot, 0, 4},
@@ -51,6 +53,7 @@ TEST(ScoreSheets, GraphicTables) {
                      target);
     PrintScoreSheets(SampleContest(1, 1, 30, 10), ReportTexts(), PrintSettings(), {}, target);
     PrintScoreSheets(SampleContest(1, 1, 27, 9), ReportTexts(), PrintSettings(), {}, target);
+    ExpectNumbersUnpadded(target);
     ExpectLayout(target, "scoresheets.layout");
 }
 

@@ -23,6 +23,7 @@ TEST(StartListGraphic, RoundsSideBySideEachRotatedWithPausesOnFurtherPages) {
     PrintStartList(SampleContest(4, 0, 0, 5), ReportTexts(), PrintSettings(), Rounds(2, 2), target);
     PrintStartList(SampleContest(45, 0, 0, 6), ReportTexts(), PrintSettings(), Rounds(3, 6, 2),
                    target);
+    ExpectNumbersUnpadded(target);
     ExpectLayout(target, "startlist.layout");
 }
 

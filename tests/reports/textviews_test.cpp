@@ -88,6 +88,9 @@ TEST(StartListView, RotatesTheStartOrderToTheRoundsFirstPilotByteForByte) {
     const QStringList channels = linesOf(StartListViewText(contest, texts, kCaption, 1, 1));
     EXPECT_TRUE(
         channels.at(7).contains(QStringLiteral(" Navn                          61   Klubb")));
+    // Any other display mode shows no channel, as the printouts do.
+    const QStringList none = linesOf(StartListViewText(contest, texts, kCaption, 2, 1));
+    EXPECT_TRUE(none.at(7).contains(QStringLiteral(" Navn") + QString(31, u' ') + "Klubb"));
 }
 
 TEST(StartListView, WithoutRoundsOrWithFewerPilotsThanRoundsEveryRoundStartsFirst) {

@@ -19,6 +19,7 @@ class RecordedFeedback final : public veltra::Feedback {
   public:
     void showMessage(const QString& text) override { messages << text; }
     void showFooter(const QString& text) override { footer = text; }
+    void showStatus(const QString& text) override { status = text; }
     void showProgress(int percent) override {
         progress.push_back(percent);
         progressShown = true;
@@ -27,6 +28,7 @@ class RecordedFeedback final : public veltra::Feedback {
 
     QStringList messages;
     QString footer;
+    QString status;
     std::vector<int> progress;
     bool progressShown = false;
 };

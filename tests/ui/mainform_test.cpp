@@ -115,8 +115,13 @@ TEST_F(Main, RecentFilesOpenAMissingOrRefusedOneLeavesNoneOpenAndFileNewStoresNo
     ASSERT_TRUE(
         QFile::copy(testData("results.RES"), cups() + QString::fromUtf8("Vårcupen 2026.RES")));
     auto form = start();
+    // Another competition starts with the score window on its first pilot and round.
+    state->work.CurrentRound = 3;
+    state->work.EditPilotIndex = 2;
     chooseMenu(*form, Qt::Key_F, Qt::Key_1);
     EXPECT_EQ(state->contest.PilotCount, 4);
+    EXPECT_EQ(state->work.CurrentRound, 1);
+    EXPECT_EQ(state->work.EditPilotIndex, 0);
     EXPECT_EQ(state->contest.Pilots[0].RoundScore[0], 572.0);
     EXPECT_EQ(enabledCompetitionItems(*form), 13);
 

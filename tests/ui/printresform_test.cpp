@@ -85,3 +85,22 @@ TEST_F(ResultOptionsDialog, OffersTheRoundsUpToTheCurrentOneDropsOnlyFromTwoAndC
     });
     EXPECT_EQ(form.copies(), PrintResForm::Cancelled);
 }
+
+// Every use opens with the rounds' text selected, so a typed number replaces it and Return takes
+// it, also when the drop box had the focus last time and is now disabled.
+TEST_F(ResultOptionsDialog, OpensWithTheRoundsSelectedForTyping) {
+    const auto typeRounds = [&](const char* keys) {
+        QTest::keyClicks(form.focusWidget(), QString::fromLatin1(keys));
+        QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+    };
+    run(false, [&] {
+        QTest::mouseClick(&dropLow(), Qt::LeftButton);
+        typeRounds("");
+    });
+    EXPECT_EQ(form.rounds(), 2);
+    EXPECT_TRUE(form.dropLowest());
+    state.work.CurrentRound = 1;
+    run(false, [&] { typeRounds("3"); });
+    EXPECT_EQ(form.copies(), 1);
+    EXPECT_EQ(form.rounds(), 3);
+}

@@ -176,6 +176,25 @@ TEST_F(ScoresWindow, MovingOnStoresTheTypedRoundAndRecallsIt) {
     const QByteArray results = readBytes(ResultsFilePath(state.contest, state.work));
     EXPECT_TRUE(results.startsWith("000, Bj\xf8rn, 0011.00, 0016.50, 0000.00, \r\n"))
         << results.toStdString();
+
+    // Shown again, the window is on the pilot and round last worked on, with their marks.
+    pilots->setCurrentRow(2);
+    type("7");
+    click(*form, "ScoresOK");
+    form->show();
+    EXPECT_EQ(pilots->currentRow(), 2);
+    EXPECT_EQ(state.work.EditPilotIndex, 2);
+    EXPECT_EQ(control<QSpinBox>(*form, "RoundChange").value(), 2);
+    EXPECT_EQ(boxText(*form, "ScoreRound"), "2");
+    EXPECT_EQ(cell(1, 2), "7");
+    click(*form, "ScoresOK");
+    // Pilots or rounds removed meanwhile: the last of those left.
+    state.contest.PilotCount = 2;
+    state.contest.Rounds = 1;
+    form->show();
+    EXPECT_EQ(pilots->currentRow(), 1);
+    EXPECT_EQ(state.work.EditPilotIndex, 1);
+    EXPECT_EQ(state.work.CurrentRound, 1);
 }
 
 TEST_F(ScoresWindow, AFailedStoreKeepsTheMarksAndOffersAnotherFolderOrLeaving) {
@@ -253,6 +272,7 @@ TEST_F(ScoresWindow, OnlyAChangedRoundIsStoredAndADamagedOneOnlyAfterAQuestion) 
     EXPECT_EQ(state.contest.Pilots[2].RoundScore[0], 0.0);
 
     // Typing in the damaged round asks first, naming the file; No leaves it as it was read.
+    state.work.CurrentRound = 1;
     open();
     QStringList said;
     answerMessages(&said, {"OK", "No", "No"});

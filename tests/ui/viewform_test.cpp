@@ -101,7 +101,7 @@ TEST_F(ViewWindows, StartListFollowsTheRoundSpinAndFillsTheMainWindow) {
     EXPECT_EQ(control<QLabel>(view, "VariableLabel").text(), QStringLiteral("Omgang"));
     EXPECT_EQ(round.maximum(), 3);
     const QString caption = QString::fromLatin1(MainCaption);
-    EXPECT_EQ(viewText(), shown(StartListViewText(state.contest, state.texts, caption, 1, 1)));
+    EXPECT_EQ(viewText(), ::shown(StartListViewText(state.contest, state.texts, caption, 1, 1)));
 
     // 99 % of the main window; the text takes 95 % of the width, above the Return button.
     EXPECT_EQ(view.size(), QSize(693, 495));
@@ -114,7 +114,7 @@ TEST_F(ViewWindows, StartListFollowsTheRoundSpinAndFillsTheMainWindow) {
     round.setFocus();
     QTest::keyClick(&round, Qt::Key_Up);
     EXPECT_EQ(boxText(view, "VariableText"), QStringLiteral("2"));
-    EXPECT_EQ(viewText(), shown(StartListViewText(state.contest, state.texts, caption, 1, 2)));
+    EXPECT_EQ(viewText(), ::shown(StartListViewText(state.contest, state.texts, caption, 1, 2)));
 
     // Showing the start list again starts from round 1; the analysis has no round choice.
     commands.ViewStartlist_Click();
@@ -162,6 +162,9 @@ TEST_F(ViewWindows, ResultsAreReadFromTheFileCalculatedWithTheOptionsAndExported
     EXPECT_EQ(readBytes(path),
               toAnsi(ResultsExportText(PrepareResults(expected, Workspace(), {3, false}),
                                        state.texts, caption)));
+    // Said in the status line, which file was written, with no message to answer.
+    EXPECT_EQ(feedback.status, "Exported to the file " + QDir::toNativeSeparators(path));
+    EXPECT_TRUE(feedback.messages.isEmpty());
 
     // A folder of that name stands where the export goes.
     ASSERT_TRUE(QFile::remove(path));
@@ -198,9 +201,9 @@ TEST_F(ViewWindows, TheResultListExplainsItsResults) {
     EXPECT_EQ(first, explanation(shownResults.pilotsByPlace.front(), 1));
     EXPECT_EQ(chosen, explanation(4, 2));
     const QString file = dir.path() + QString::fromUtf8("/Vårcup Explanation Ola R02.txt");
-    EXPECT_EQ(feedback.messages,
-              QStringList{QStringLiteral("The explanation was written to the file\n") +
-                          QDir::toNativeSeparators(file)});
+    EXPECT_EQ(feedback.status, QStringLiteral("The explanation was written to the file ") +
+                                   QDir::toNativeSeparators(file));
+    EXPECT_TRUE(feedback.messages.isEmpty());
     EXPECT_EQ(shown(QString::fromLatin1(readBytes(file))), chosen);
 }
 
@@ -212,6 +215,9 @@ TEST_F(ViewWindows, PilotListExportRunsTheProgressBarFromOneAndReportsAFailure) 
                                          QString::fromLatin1(MainCaption), 1)));
     EXPECT_EQ(feedback.progress, (std::vector<int>{1, 0, 25, 50, 75, 100}));
     EXPECT_FALSE(feedback.progressShown);
+    EXPECT_EQ(feedback.status,
+              "Exported to the file " +
+                  QDir::toNativeSeparators(PilotListExportPath(state.contest, state.work)));
 
     state.work.ContestDir = dir.path() + QStringLiteral("/gone/");
     commands.exportPilotList();
@@ -258,4 +264,14 @@ TEST_F(ViewWindows, DrawAsksFirstAndAlwaysWritesTheCompetitionFile) {
     EditStartorder(state, main, random);
     EXPECT_TRUE(failure.startsWith(QStringLiteral("Veltra:")));
     EXPECT_TRUE(failure.contains(QStringLiteral("gone"))) << failure.toStdString();
+
+    // A draw from the menu shows the order drawn, round 1's start list, to be read out.
+    state.work.ContestDir = dir.path() + u'/';
+    state.contest.PilotCount = 5;
+    answerMessage(&shown);
+    commands.EditStartorder_Click();
+    EXPECT_TRUE(commands.viewForm().isVisible());
+    EXPECT_EQ(commands.viewForm().mode(), ViewForm::Mode::StartList);
+    EXPECT_EQ(viewText(), ::shown(StartListViewText(state.contest, state.texts,
+                                                    QString::fromLatin1(MainCaption), 0, 1)));
 }
