@@ -74,18 +74,34 @@ TEST_F(ConfigForms, AboutClosesOnAClickAnywhereAndHelpShowsTheManualBesideTheMai
     click(*help, "HelpContents");
     EXPECT_EQ(browser.documentTitle(), QString::fromUtf8("Veltra brukerhåndbok"));
 
-    // Every link within each manual leads somewhere.
+    // Every link within each manual leads somewhere, each contents list names every chapter in
+    // order, and a translation has every section and picture of the English manual.
+    const auto captures = [](const QString& html, const QString& pattern) {
+        QStringList found;
+        for (const QRegularExpressionMatch& match : QRegularExpression(pattern).globalMatch(html))
+            found << match.captured(1);
+        return found;
+    };
+    QStringList englishAnchors;
     for (const char* page : {"index.html", "norsk.html"}) {
         QFile source(QStringLiteral(VELTRA_SOURCE_DIR "/resources/manual/") + QLatin1String(page));
         ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << page;
         const QString html = QString::fromUtf8(source.readAll());
         QStringList missing;
-        for (const QRegularExpressionMatch& link :
-             QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(html)) {
-            if (!html.contains(QStringLiteral("id=\"%1\"").arg(link.captured(1))))
-                missing << link.captured(1);
+        for (const QString& target : captures(html, QStringLiteral("href=\"#([^\"]+)\""))) {
+            if (!html.contains(QStringLiteral("id=\"%1\"").arg(target)))
+                missing << target;
         }
         EXPECT_TRUE(missing.isEmpty()) << page << ' ' << missing.join(u' ').toStdString();
+        const QString contents = html.section(QStringLiteral("</ol>"), 0, 0);
+        EXPECT_EQ(captures(contents, QStringLiteral("href=\"#([^\"]+)\"")),
+                  captures(html, QStringLiteral("<h2 id=\"([^\"]+)\"")))
+            << page;
+        const QStringList anchors = captures(html, QStringLiteral("(?:id|src)=\"([^\"]+)\""));
+        if (englishAnchors.isEmpty())
+            englishAnchors = anchors;
+        else
+            EXPECT_EQ(anchors, englishAnchors) << page;
     }
 }
 
