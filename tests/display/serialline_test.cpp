@@ -1,6 +1,6 @@
 #include "display/remotedisplayport.h"
+#include "support/contestfolder.h"
 #include "support/ptypair.h"
-#include "support/testsupport.h"
 
 #include <QFileInfo>
 #include <QSerialPort>
@@ -24,17 +24,11 @@ class SerialLine : public ::testing::Test {
         ASSERT_TRUE(dir.isValid());
         contest.ContName = QString::fromUtf8("Vårcup");
         contest.Rounds = 1;
-        addPilot("Åse Ødegård", 987.5);
+        addPilot(contest, "Åse Ødegård").RoundScore[0] = 987.5;
         ASSERT_TRUE(connectPair(pair));
     }
 
     void TearDown() override { qunsetenv("VELTRA_COM7"); }
-
-    void addPilot(const QString& name, double points) {
-        Pilot& pilot = contest.Pilots[contest.PilotCount++];
-        pilot.Name = name;
-        pilot.RoundScore[0] = points;
-    }
 
     // Opens the program's end as port 7 and the board's end for the test.
     bool connectPair(PtyPair& with) {
@@ -145,7 +139,7 @@ TEST_F(SerialLine, ALargeAnswerArrivesWholeAndAPulledCableMidAnswerIsReportedNot
     contest.PilotCount = 0;
     contest.Rounds = 10;
     for (int p = 0; p < MaxPilots; ++p) {
-        addPilot(QStringLiteral("Pilot %1 ").arg(p) + QString(40, QChar(0xF8)), 999.99);
+        addPilot(contest, "").Name = QStringLiteral("Pilot %1 ").arg(p) + QString(40, QChar(0xF8));
         contest.Pilots[p].RoundScore.fill(1000.0);
     }
     qsizetype answerSize = DisplayHeaderLine(contest).size();
