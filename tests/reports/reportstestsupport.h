@@ -8,6 +8,7 @@
 #include "reports/reportframe.h"
 #include "support/testsupport.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -147,6 +148,11 @@ inline void ExpectTitleInsideCentredBox(const RecordedDocument& document, int pa
     EXPECT_GE(title.x, 6) << title.fontSize;
     EXPECT_LE(title.x + width, pageWidth - 6) << title.fontSize;
     EXPECT_NEAR(title.x + width / 2.0, pageWidth / 2.0, 1.0);
+}
+
+inline int PdfPageCount(const QByteArray& pdf) {
+    return static_cast<int>(
+        QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
 }
 
 inline Pilot pilot(int startNo, const char* name, const char* club, double channel, double kFactor,
