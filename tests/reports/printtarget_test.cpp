@@ -44,8 +44,6 @@ TEST(ReportFrame, TitleBoxTitleAndFooter) {
     DrawReportFrame(target, contest, settings, FooterBold::Off, {1, 1});
     target.endDocument();
 
-    EXPECT_EQ(TextAtOr(target.documents[0], 1, 5, 195), settings.printedAt);
-    EXPECT_TRUE(Shows(target.documents[0], 1, [](const QString& t) { return t == "Page 2 of 2"; }));
     ExpectTitleInsideCentredBox(target.documents[1], 210);
     ExpectLayout(target, "frame.layout");
 }

@@ -2,6 +2,7 @@
 
 #include "core/ansitext.h"
 #include "core/contest.h"
+#include "core/language.h"
 #include "core/texts.h"
 #include "reports/recordingtarget.h"
 #include "reports/reportframe.h"
@@ -9,7 +10,6 @@
 
 #include <QRegularExpression>
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace veltra {
@@ -44,27 +44,8 @@ inline Contest SampleContest(int pilots, int judges, int maneuvers, int rounds) 
 
 // Every heading a report prints, each a short text of its own.
 inline Texts ReportTexts() {
-    const QString table = QStringLiteral(
-        "COMPETITOR_PRINT_STARTNO_HEADING=St|COMPETITOR_PRINT_NAME_HEADING=Name|"
-        "COMPETITOR_PRINT_CLUB_HEADING=Club|COMPETITOR_PRINT_KFACT_HEADING=K|"
-        "COMPETITOR_PRINT_CHANNEL_HEADING=Channel|COMPETITOR_PRINT_RADIO_HEADING=Radio|"
-        "JUDGE_PRINT_JUDGE_HEADING=Judge|JUDGE_PRINT_CLUB_HEADING=Nation|"
-        "START_PRINT_ROUND_HEADING=Round|START_PRINT_PILOT_HEADING=Pilot|"
-        "START_PRINT_CHANNEL_HEADING=Channel|START_PRINT_PAUSE_MESSAGE_1=Pause for|"
-        "START_PRINT_PAUSE_MESSAGE_2=minutes|SCORESHEET_PILOT_LABEL=Pilot |"
-        "SCORESHEET_JUDGE_LABEL=Judge |SCORESHEET_MANEUVER_HEADING=Maneuver|"
-        "SCORESHEET_NOISE_TEXT=Noise|RESULT_PRINT_STARTNO_HEADING=St|"
-        "RESULT_PRINT_NAME_HEADING=Name|RESULT_PRINT_TOTAL_HEADING=Total|"
-        "RESULT_PRINT_NORMALIZED_HEADING=Norm|RESULT_PRINT_TEAM_NAME_HEADING=Team|"
-        "SCORE_PRINT_ROUND_LABEL=Round|SCORE_PRINT_PILOT_LABEL=Pilot|"
-        "SCORE_PRINT_MANEUVER_HEADING=Maneuver|SCORE_PRINT_MIN_HEADING=Min|"
-        "SCORE_PRINT_MAX_HEADING=Max|SCORE_PRINT_SUM_HEADING=Sum|SCORE_PRINT_SUM_LABEL=Sum|"
-        "SCORE_PRINT_BONUS_LABEL=Bonus|SCORE_PRINT_PILOT_KFACT_LABEL=K-factor|"
-        "SCORE_PRINT_TOTAL_SUM_LABEL=Points|SCORE_PRINT_HISTORY_LABEL=History|"
-        "SCORE_PRINT_DEVIATION_LABEL=Deviation");
     Texts texts;
-    for (const QString& entry : table.split(u'|'))
-        texts.set(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    EXPECT_TRUE(ReadLanguageFile(testData("report_texts.lng"), texts));
     return texts;
 }
 
@@ -156,27 +137,6 @@ inline void ExpectLayout(const RecordingTarget& target, const char* name) {
     }
 }
 
-// Numbers stand right-aligned on their column's edge, so none is padded with blanks, which a
-// proportional font draws narrower than digits.
-inline void ExpectNumbersUnpadded(const RecordingTarget& target) {
-    static const QRegularExpression number(QStringLiteral("^\\s*-?[0-9]+(\\.[0-9]+)?\\s*$"));
-    for (const RecordedDocument& document : target.documents) {
-        for (const RecordedText& text : document.texts) {
-            if (number.match(text.text).hasMatch()) {
-                EXPECT_EQ(text.text, text.text.trimmed()) << "at " << text.x << ',' << text.y;
-            }
-        }
-    }
-}
-
-// Whether page `page` of the document shows a text for which `wanted` holds.
-inline bool Shows(const RecordedDocument& document, int page,
-                  const std::function<bool(const QString&)>& wanted) {
-    return std::any_of(document.texts.begin(), document.texts.end(), [&](const RecordedText& text) {
-        return text.page == page && wanted(text.text);
-    });
-}
-
 // The title box stands 5 mm from either edge of the page, and the title, shrunk where it is
 // too wide, fits inside it, centred.
 inline void ExpectTitleInsideCentredBox(const RecordedDocument& document, int pageWidth) {
@@ -190,13 +150,57 @@ inline void ExpectTitleInsideCentredBox(const RecordedDocument& document, int pa
     EXPECT_NEAR(title.x + width / 2.0, pageWidth / 2.0, 1.0);
 }
 
-inline QString Padded(const char* text, int width) {
-    return QString::fromUtf8(text).leftJustified(width);
-}
-
 inline int PdfPageCount(const QByteArray& pdf) {
     return static_cast<int>(
         QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+inline Pilot pilot(int startNo, const char* name, const char* club, double channel, double kFactor,
+                   std::initializer_list<double> scores) {
+    Pilot p;
+    p.StartNo = startNo;
+    p.Name = QString::fromUtf8(name);
+    p.Club = QString::fromUtf8(club);
+    p.Plane = QStringLiteral("Extra 330");
+    p.Engine = QStringLiteral("OS 160");
+    p.Radio = QStringLiteral("Futaba");
+    p.NACNo = QStringLiteral("NAK-%1").arg(startNo);
+    p.Channel = channel;
+    p.KFactor = kFactor;
+    int r = 0;
+    for (double s : scores)
+        p.RoundScore[r++] = s;
+    return p;
+}
+
+inline void addTeam(Contest& contest, const char* name,
+                    std::initializer_list<const char*> members) {
+    Team& team = contest.Teams[contest.TeamCount++];
+    team.Name = QString::fromUtf8(name);
+    team.MemberCount = 0;
+    for (const char* member : members)
+        team.Members[team.MemberCount++] = QString::fromUtf8(member);
+}
+
+// Five pilots over three rounds: two share the first place, one never scored, one has a name
+// and a club longer than their columns; teams of two, one and four members.
+inline Contest resultsContest() {
+    Contest contest;
+    contest.ContName = QString::fromUtf8("Vårcupen 2026");
+    contest.ContLocation = QString::fromUtf8("Ørland flyplass");
+    contest.ContDate = QStringLiteral("12.05.2026");
+    contest.Rounds = 3;
+    contest.Pilots[0] = pilot(1, "Bjørn Åsøy", "Tønsberg MFK", 35.01, 1.0, {572, 480.5, 610});
+    contest.Pilots[1] = pilot(2, "Kåre Ås", "Bærum MFK", 35.03, 1.5, {590, 500, 590});
+    contest.Pilots[2] = pilot(3, "Navn", "Klubb", 61, 1.1, {0, 0, 0});
+    contest.Pilots[3] = pilot(7, "Per Olsen", "Tønsberg MFK", 35.01, 0.95, {572, 480.5, 610});
+    contest.Pilots[4] = pilot(108, "Maximilian von Ravensberg-Lund", "Flyklubben Nordavind", 40.685,
+                              1.25, {12.4, 300.25, 55});
+    contest.PilotCount = 5;
+    addTeam(contest, "Tønsberg", {"Bjørn Åsøy", "Per Olsen"});
+    addTeam(contest, "Solo", {"Kåre Ås"});
+    addTeam(contest, "Alle", {"Bjørn Åsøy", "Kåre Ås", "Navn", "Per Olsen"});
+    return contest;
 }
 
 } // namespace veltra
