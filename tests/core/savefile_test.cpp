@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <iostream>
@@ -15,6 +17,8 @@
 using namespace veltra;
 
 namespace {
+
+bool failRenames = false;
 
 // Makes every write past `bytes` bytes fail, as a full disk does, for the life of the object.
 class FileSizeLimit {
@@ -60,7 +64,18 @@ void fill(const QString& file) {
 
 } // namespace
 
-TEST(SaveFile, ASmallFileOnAFullDiskIsReportedAndTheOldFileStays) {
+// The save's last step, replacing the old file by the written one, fails while this is set.
+extern "C" int rename(const char* from, const char* to) {
+    if (failRenames) {
+        errno = EACCES;
+        return -1;
+    }
+    using Rename = int (*)(const char*, const char*);
+    static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
+    return real(from, to);
+}
+
+TEST(SaveFile, AFullDiskOrAFailedReplaceIsReportedAndTheOldFileStays) {
     QTemporaryDir dir;
     const QString folder = dir.path() + QStringLiteral("/disk");
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("disk")));
@@ -68,32 +83,34 @@ TEST(SaveFile, ASmallFileOnAFullDiskIsReportedAndTheOldFileStays) {
     const QString path = folder + QStringLiteral("/cup.RES");
     const QByteArray old = "001, Per, 0572.00, \r\n";
     ASSERT_TRUE(SaveFileAtomically(path, old));
+    const auto expectRefusedKeepingTheOldFile = [&](const QByteArray& bytes) {
+        const Status status = SaveFileAtomically(path, bytes);
+        EXPECT_FALSE(status);
+        EXPECT_TRUE(status.message.contains(QStringLiteral("cup.RES")));
+        EXPECT_EQ(readBytes(path), old);
+        QStringList left = QDir(folder).entryList(QDir::Files);
+        left.removeAll(QStringLiteral("filler"));
+        EXPECT_EQ(left, QStringList{"cup.RES"});
+    };
+    // As long as the old file, so that only the failed replace can tell the two apart.
+    failRenames = true;
+    expectRefusedKeepingTheOldFile("001, Per, 0581.00, \r\n");
+    failRenames = false;
+
     const QByteArray small = QByteArray("001, Per, 0581.00, \r\n").repeated(20);
-    Status status;
     if (mounted) {
         std::cout << "[ the file system is a full tmpfs ]" << std::endl;
         fill(folder + QStringLiteral("/filler"));
-        status = SaveFileAtomically(path, small);
+        expectRefusedKeepingTheOldFile(small);
+        umount2(folder.toLocal8Bit().constData(), MNT_DETACH);
     } else {
         std::cout << "[ no mount allowed here: the disk is full at a file size limit ]"
                   << std::endl;
         FileSizeLimit limit(small.size() - 1);
-        status = SaveFileAtomically(path, small);
+        expectRefusedKeepingTheOldFile(small);
     }
-    EXPECT_FALSE(status);
-    EXPECT_TRUE(status.message.contains(QStringLiteral("cup.RES")));
-    EXPECT_EQ(readBytes(path), old);
-    QStringList left = QDir(folder).entryList(QDir::Files);
-    left.removeAll(QStringLiteral("filler"));
-    EXPECT_EQ(left, QStringList{"cup.RES"});
-    if (mounted)
-        umount2(folder.toLocal8Bit().constData(), MNT_DETACH);
-}
 
-TEST(SaveFile, AVanishedFolderIsReportedNotIgnored) {
-    QTemporaryDir dir;
-    const Status status = SaveFileAtomically(dir.path() + QStringLiteral("/gone/x.cnt"), "x");
-    EXPECT_FALSE(status);
-    EXPECT_TRUE(status.message.contains(QStringLiteral("x.cnt")));
-    EXPECT_FALSE(ReadWholeFile(dir.path() + QStringLiteral("/gone/x.cnt")));
+    const Status vanished = SaveFileAtomically(dir.path() + QStringLiteral("/gone/x.cnt"), "x");
+    EXPECT_FALSE(vanished);
+    EXPECT_TRUE(vanished.message.contains(QStringLiteral("x.cnt")));
 }
