@@ -28,13 +28,10 @@ TEST(ProgramDir, HomeVariableWinsAndShippedFilesFillWithoutOverwriting) {
     EXPECT_EQ(readBytes(home.path() + "/Club.sch"), "TOTALTIME, 7\r\n");
 
     // An installed program keeps its files in the user's data folder, never beside itself.
-    const ProgramDirChoice installed = ResolveProgramDir(exe.path(), shipped.path());
-    EXPECT_NE(installed.path, exe.path());
+    EXPECT_NE(ResolveProgramDir(exe.path(), shipped.path()).path, exe.path());
     EXPECT_FALSE(QFile::exists(exe.path() + "/Club.sch"));
-
     ASSERT_TRUE(QDir(exe.path()).mkdir("shipped"));
-    const ProgramDirChoice beside = ResolveProgramDir(exe.path(), shipped.path());
-    EXPECT_EQ(beside.path, exe.path());
+    EXPECT_EQ(ResolveProgramDir(exe.path(), shipped.path()).path, exe.path());
     EXPECT_TRUE(QFile::exists(exe.path() + "/Club.sch"));
 }
 
@@ -44,7 +41,6 @@ TEST(ProgramDir, FirstStartListsTheDemoContestAndLaterStartsLeaveEverything) {
     ASSERT_TRUE(QDir(shipped.path()).mkpath("examples/demo"));
     const QString demoFile = QString::fromUtf8("Vårcup.cnt");
     ASSERT_TRUE(writeBytes(shipped.path() + "/examples/demo/" + demoFile, "CONT_NAME,V\r\n"));
-    ASSERT_TRUE(writeBytes(shipped.path() + "/examples/demo/Vårcup.RES", "001, A, 0001.00, \r\n"));
 
     ASSERT_TRUE(PrepareFirstStart(program.path(), shipped.path()));
     const QString demo = program.path() + "/examples/demo/";
