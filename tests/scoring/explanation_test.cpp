@@ -4,7 +4,6 @@
 #include "scoring/scorefiles.h"
 #include "support/contestfolder.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace veltra;
@@ -60,7 +59,8 @@ void ExpectEveryResultExplained(const Contest& contest, const Workspace& work,
 
 } // namespace
 
-TEST(Explanation, EveryResultOfTheDemoContestIsExplainedByItsOwnNumbers) {
+// The demo contest's points agree with its stored marks, as a first start puts it in place.
+TEST(Explanation, EveryResultOfTheDemoContestAndAtFullCapacityIsExplainedByItsOwnNumbers) {
     Contest contest;
     Workspace work;
     work.ContestDir = QStringLiteral(VELTRA_SOURCE_DIR "/examples/demo/");
@@ -70,50 +70,38 @@ TEST(Explanation, EveryResultOfTheDemoContestIsExplainedByItsOwnNumbers) {
     ASSERT_TRUE(ReadSchedule(contest, work, Texts()));
     ExpectEveryResultExplained(contest, work, {contest.Rounds, true});
     ExpectEveryResultExplained(contest, work, {2, false});
-}
 
-TEST(Explanation, EveryResultAtFullCapacityIsExplainedByItsOwnNumbers) {
     QTemporaryDir dir;
-    Workspace work;
     work.ContestDir = dir.path() + u'/';
     work.ContestFile = QStringLiteral("Full.cnt");
     work.ProgramDir = dir.path();
-    Contest contest = FullContest();
+    contest = FullContest();
     WriteFullContest(contest, work);
     contest.Pilots[0].RoundScore = {}; // the results file, not the store, holds what counts
     ExpectEveryResultExplained(contest, work, {FullContestRounds, true});
 }
 
-class Explaining : public ContestFolder {
-  protected:
-    void SetUp() override {
-        ContestFolder::SetUp();
-        contest.ContName = QString::fromUtf8("Vårcup");
-        contest.Rounds = 2;
-        contest.JudgeCount = 5;
-        contest.ManeuverCount = 2;
-        contest.ManeuverName = {QStringLiteral("Loop"), QStringLiteral("Rull")};
-        contest.ManeuverK = {3, 0};
-        addPilot(contest, "Kåre Ås", 1).KFactor = 1.1;
-        addPilot(contest, "Bo", 2);
-        contest.TeamCount = 1;
-        contest.Teams[0] = {QStringLiteral("Lag"), 2, {"Kåre Ås", "Nobody"}, {}, 0, 0};
-        // Five judges on the loop, three on the roll; the roll's K-factor 0 counts as 1.
-        ASSERT_TRUE(writeBytes(path("Vårcup Kåre Ås.R01"),
-                               "SCORE,01,8,7,9,8,8,\r\nSCORE,02,6,5,4,\r\nBONUS,2\r\n"));
-        contest.Pilots[0].RoundScore[0] = (72 + 15 + 2) * 1.1;
-        contest.Pilots[1].RoundScore = {100.0, 50.0};
-        ASSERT_TRUE(writeBytes(path("Vårcup.RES"), ResultsFileBytes(contest)));
-    }
-};
+TEST_F(ContestFolder, ExplainsTheRoundFromTheMarksWithTheDroppedMarksAndTheRoundsBest) {
+    contest.ContName = QString::fromUtf8("Vårcup");
+    contest.Rounds = 2;
+    contest.JudgeCount = 5;
+    contest.ManeuverCount = 2;
+    contest.ManeuverK = {3, 0};
+    addPilot(contest, "Kåre Ås", 1).KFactor = 1.1;
+    addPilot(contest, "Bo", 2).RoundScore = {100.0, 50.0};
+    contest.TeamCount = 1;
+    contest.Teams[0] = {QStringLiteral("Lag"), 2, {"Kåre Ås", "Nobody"}, {}, 0, 0};
+    // Five judges on the loop, three on the roll; the roll's K-factor 0 counts as 1.
+    ASSERT_TRUE(writeBytes(path("Vårcup Kåre Ås.R01"),
+                           "SCORE,01,8,7,9,8,8,\r\nSCORE,02,6,5,4,\r\nBONUS,2\r\n"));
+    contest.Pilots[0].RoundScore[0] = (72 + 15 + 2) * 1.1;
+    ASSERT_TRUE(writeBytes(path("Vårcup.RES"), ResultsFileBytes(contest)));
 
-TEST_F(Explaining, TheRoundFromTheMarksWithTheDroppedMarksAndTheRoundsBest) {
     const PreparedResults results = PrepareResults(contest, work, {2, true});
     const ResultExplanation e = ExplainResult(results, work, 0, 1);
     const ManeuverWorking& loop = e.round.maneuvers.at(0);
     EXPECT_EQ(loop.droppedHighest, 2); // the 9
     EXPECT_EQ(loop.droppedLowest, 1);  // the 7
-    EXPECT_EQ(loop.counted, 24);
     EXPECT_EQ(loop.rowSum, 72);
     const ManeuverWorking& roll = e.round.maneuvers.at(1);
     EXPECT_EQ(roll.given, 3);
@@ -121,13 +109,10 @@ TEST_F(Explaining, TheRoundFromTheMarksWithTheDroppedMarksAndTheRoundsBest) {
     EXPECT_EQ(roll.k, 1);
     EXPECT_EQ(roll.rowSum, 15);
     EXPECT_EQ(e.round.rawSum, 89);
-    EXPECT_TRUE(e.round.stored);
     EXPECT_TRUE(e.round.agrees);
-    EXPECT_EQ(e.round.best.pilot, 1);
     EXPECT_EQ(e.round.bestPilotName, "Bo");
     EXPECT_EQ(e.droppedRound, 1);
-    ASSERT_EQ(e.teams.size(), 1u);
-    EXPECT_FALSE(e.teams[0].members[1].found);
+    EXPECT_FALSE(e.teams.at(0).members[1].found);
     EXPECT_EQ(e.teams[0].total, e.total);
 
     // A round score file changed after the results file was written no longer gives the
