@@ -8,7 +8,7 @@ using namespace veltra;
 
 using JudgeAnalysis = ContestFolder;
 
-TEST_F(JudgeAnalysis, ListsAveragesAndWeightedSumsPerJudge) {
+TEST_F(JudgeAnalysis, ListsAveragesAndWeightedSumsPerJudgeInTheNumberFormatsOfTheTwoTables) {
     contest.ContName = QStringLiteral("Cup");
     contest.Rounds = 2;
     contest.JudgeCount = 2;
@@ -22,20 +22,16 @@ TEST_F(JudgeAnalysis, ListsAveragesAndWeightedSumsPerJudge) {
                            "SCORE,01,8,10,0,\r\nSCORE,02,7,5,0,\r\nBONUS,0\r\n\r\n"));
     ASSERT_TRUE(writeBytes(path("Cup Bjørn.R02"), "SCORE,01,9,0,0,\r\nBONUS,0\r\n\r\n"));
     texts.set(QStringLiteral("COMPETITOR_PRINT_NAME_HEADING"), QStringLiteral("Name"));
-
     EXPECT_EQ(
         toAnsi(JudgeAnalysisText(contest, work, texts, QStringLiteral("Veltra    ver. 2.41"))),
         readBytes(testData("judge_analysis.txt")));
-}
 
-TEST_F(JudgeAnalysis, NumberFormatsOfTheTwoTablesForFiveJudges) {
-    contest.ContName = QStringLiteral("C");
-    contest.Rounds = 1;
+    // Five judges: two-digit averages and sums keep their columns.
     contest.JudgeCount = 5;
     contest.ManeuverCount = 1;
+    contest.Rounds = 1;
     contest.ManeuverK[0] = 1;
-    addPilot(contest, "P");
-    ASSERT_TRUE(writeBytes(path("C P.R01"), "SCORE,01,10,9,8,7,6,\r\n"));
+    ASSERT_TRUE(writeBytes(path("Cup Bjørn.R01"), "SCORE,01,10,9,8,7,6,\r\n"));
     const QString text = JudgeAnalysisText(contest, work, Texts(), QString());
     EXPECT_TRUE(text.contains(QStringLiteral("\tJudge5\tAverage\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("\tJudge5\t\r\n")));
