@@ -51,6 +51,7 @@ TEST(RoundPoints, BonusAndPilotKFactorApplyAfterTheRowSumsAndFullCapacityStaysEx
         marks.setMark(m, 0, 10); // row sums total 500
     marks.setBonus(20);
     EXPECT_DOUBLE_EQ(RoundPoints(marks, contest, 1.10), 572.0);
+    EXPECT_DOUBLE_EQ(ComputeRoundTotals(marks, contest, 1.10).points, 572.0);
     marks.setBonus(-10);
     EXPECT_DOUBLE_EQ(RoundPoints(marks, contest, 2.0), 980.0);
     marks.clear();
