@@ -9,14 +9,6 @@
 
 using namespace veltra;
 
-namespace {
-
-QStringList textFields(const PilotEntry& e) {
-    return {e.name, e.club, e.nacNo, e.plane, e.engine, e.radio};
-}
-
-} // namespace
-
 TEST(EditorLines, ListLinesPadTheirColumnsAndNeverCut) {
     Contest contest;
     contest.Judges[0] = {QString::fromUtf8("Åse Ødegård"), QStringLiteral("NOR")};
@@ -33,89 +25,66 @@ TEST(EditorLines, ListLinesPadTheirColumnsAndNeverCut) {
     pilot.Name = QString(30, u'x');
     EXPECT_TRUE(PilotListLine(contest, 0, 1).startsWith(QStringLiteral(" 1 ") + pilot.Name + u' '));
 
-    // The schedule editor's lines.
     EXPECT_EQ(ManeuverListHeading(QString::fromUtf8("Manøver")),
               QString::fromUtf8(" # Manøver                                        K"));
-    contest.ManeuverCount = 12;
     contest.ManeuverName[11] = QStringLiteral("Loop");
     contest.ManeuverK[11] = 10;
     EXPECT_EQ(ManeuverListLine(contest, 12),
               QStringLiteral("12 Loop") + QString(41, u' ') + QStringLiteral(" 10"));
 }
 
-TEST(PilotEditing, EmptyBoxesTakeTheDefaultsAndTextsLoseTheirCommas) {
-    Contest contest;
-    addPilot(contest, "A");
-    addPilot(contest, "B");
-    PilotBoxes boxes;
-    boxes.startNo = QStringLiteral("3");
-    PilotCheck result = CheckPilotBoxes(boxes, contest, 2);
-    ASSERT_FALSE(result.fault);
-    EXPECT_EQ(textFields(result.entry),
-              QStringList({"Navn", "Klubb", "NAK", "Fly", "Motor", "Radio"}));
-    EXPECT_EQ(result.entry.kFactor, 1.0);
-    EXPECT_EQ(result.entry.channel, 0.0);
-    EXPECT_EQ(result.entry.startNo, 3);
-    boxes.startNo.clear();
-    EXPECT_EQ(CheckPilotBoxes(boxes, contest, 2).entry.startNo, 2);
-
-    boxes.club = QStringLiteral(" Bærum,MFK ");
-    boxes.name = QStringLiteral("   ");
-    boxes.kFactor = QStringLiteral("1.5");
-    boxes.channel = QStringLiteral("35.0105");
-    result = CheckPilotBoxes(boxes, contest, 2);
-    EXPECT_EQ(result.entry.club, QStringLiteral("Bærum MFK"));
-    EXPECT_EQ(result.entry.name, "Navn");
-    EXPECT_EQ(result.entry.kFactor, 1.5);
-    EXPECT_EQ(result.entry.channel, 35.011);
-}
-
-TEST(PilotEditing, RefusesANameAnotherPilotHasAndValuesTheFilesCannotHold) {
+TEST(PilotEditing, EmptyBoxesTakeTheDefaultsTextsLoseTheirCommasAndBadValuesAreRefusedByBox) {
     Contest contest;
     addPilot(contest, "Navn");
     addPilot(contest, "Per Olsen");
-    const auto fault = [&](const PilotBoxes& boxes, int index = 2) {
-        const PilotCheck result = CheckPilotBoxes(boxes, contest, index);
-        EXPECT_TRUE(result.fault.has_value());
-        return result.fault.value_or(PilotFault{PilotBox::Radio, QString()});
-    };
-    // Score files are named after the pilot: letter case does not tell two names apart.
     PilotBoxes boxes;
-    EXPECT_EQ(fault(boxes).box, PilotBox::Name);
-    boxes.name = QStringLiteral(" per olsen ");
-    EXPECT_TRUE(fault(boxes).message.contains(u"per olsen"));
-    EXPECT_FALSE(CheckPilotBoxes(boxes, contest, 1).fault);
-    boxes.name.clear();
-    EXPECT_FALSE(CheckPilotBoxes(boxes, contest, 0).fault);
+    boxes.name = QStringLiteral("New");
+    PilotCheck result = CheckPilotBoxes(boxes, contest, 2);
+    ASSERT_FALSE(result.fault);
+    const PilotEntry& e = result.entry;
+    EXPECT_EQ(QStringList({e.club, e.nacNo, e.plane, e.engine, e.radio}),
+              QStringList({"Klubb", "NAK", "Fly", "Motor", "Radio"}));
+    EXPECT_EQ(e.kFactor, 1.0);
+    EXPECT_EQ(e.channel, 0.0);
+    EXPECT_EQ(e.startNo, 2);
 
-    const auto refused = [&](QString PilotBoxes::*box, const char* text) {
+    boxes.club = QStringLiteral(" Bærum,MFK ");
+    boxes.kFactor = QStringLiteral(".5");
+    boxes.channel = QStringLiteral("35.0105");
+    // A draw gives the offset (up to 1000) plus the position: the start number holds 16 bits.
+    for (int startNo : {999, 1000, 1099, 32767}) {
+        boxes.startNo = QStringLiteral(" %1 ").arg(startNo);
+        result = CheckPilotBoxes(boxes, contest, 2);
+        ASSERT_FALSE(result.fault) << startNo;
+        EXPECT_EQ(result.entry.startNo, startNo);
+    }
+    EXPECT_EQ(result.entry.club, QStringLiteral("Bærum MFK"));
+    EXPECT_EQ(result.entry.kFactor, 0.5);
+    EXPECT_EQ(result.entry.channel, 35.011);
+
+    // Score files are named after the pilot: letter case does not tell two names apart.
+    const auto refused = [&](QString PilotBoxes::*box, const char* text, int index = 2) {
         PilotBoxes one;
         one.name = QStringLiteral("New");
         one.*box = QString::fromUtf8(text);
-        return fault(one).box;
+        const PilotCheck check = CheckPilotBoxes(one, contest, index);
+        return check.fault ? std::optional<PilotBox>(check.fault->box) : std::nullopt;
     };
-    for (const char* text : {"abc", "32768", "-1", "2.5", "1e2"})
-        EXPECT_EQ(refused(&PilotBoxes::startNo, text), PilotBox::StartNo) << text;
-    for (const char* text : {"x", "-1", "1000", "35,01"})
-        EXPECT_EQ(refused(&PilotBoxes::channel, text), PilotBox::Channel) << text;
-    for (const char* text : {"0", "-1", "abc", "0.001", "100"})
-        EXPECT_EQ(refused(&PilotBoxes::kFactor, text), PilotBox::KFactor) << text;
-    for (const char* text : {"A/B", "Per?", "Ole:1"})
-        EXPECT_EQ(refused(&PilotBoxes::name, text), PilotBox::Name) << text;
-    EXPECT_EQ(refused(&PilotBoxes::plane, "Cub \xe2\x80\x94 Ł"), PilotBox::Plane);
-
-    PilotBoxes fine;
-    fine.name = QStringLiteral("New");
-    fine.channel = QStringLiteral("999.999");
-    fine.kFactor = QStringLiteral(".5");
-    // A draw gives the offset (up to 1000) plus the position: the start number holds 16 bits.
-    for (int startNo : {999, 1000, 1099, 32767}) {
-        fine.startNo = QStringLiteral(" %1 ").arg(startNo);
-        const PilotCheck result = CheckPilotBoxes(fine, contest, 2);
-        ASSERT_FALSE(result.fault) << startNo;
-        EXPECT_EQ(result.entry.startNo, startNo);
-        EXPECT_EQ(result.entry.kFactor, 0.5);
-    }
+    EXPECT_EQ(refused(&PilotBoxes::name, "   "), PilotBox::Name); // "Navn", as pilot 1
+    EXPECT_EQ(refused(&PilotBoxes::name, "   ", 0), std::nullopt);
+    EXPECT_EQ(refused(&PilotBoxes::name, " per olsen "), PilotBox::Name);
+    EXPECT_EQ(refused(&PilotBoxes::name, " per olsen ", 1), std::nullopt);
+    boxes.name = QStringLiteral("per olsen");
+    EXPECT_TRUE(CheckPilotBoxes(boxes, contest, 2).fault->message.contains(u"per olsen"));
+    const std::tuple<QString PilotBoxes::*, PilotBox, std::vector<const char*>> bad[] = {
+        {&PilotBoxes::startNo, PilotBox::StartNo, {"abc", "32768", "-1", "2.5", "1e2"}},
+        {&PilotBoxes::channel, PilotBox::Channel, {"x", "-1", "1000", "35,01"}},
+        {&PilotBoxes::kFactor, PilotBox::KFactor, {"0", "-1", "abc", "0.001", "100"}},
+        {&PilotBoxes::name, PilotBox::Name, {"A/B", "Per?", "Ole:1"}},
+        {&PilotBoxes::plane, PilotBox::Plane, {"Cub \xe2\x80\x94 \xc5\x81"}}};
+    for (const auto& [box, expected, texts] : bad)
+        for (const char* text : texts)
+            EXPECT_EQ(refused(box, text), expected) << text;
 }
 
 TEST(ContestEditing, RecordsStayPackedChangedPilotsKeepTheirPointsNewOnesStartEmpty) {
@@ -123,24 +92,21 @@ TEST(ContestEditing, RecordsStayPackedChangedPilotsKeepTheirPointsNewOnesStartEm
     for (const char* name : {"A", "B", "C", "D"})
         addPilot(contest, name);
     contest.Pilots[0].RoundScore[0] = 512.5;
-    contest.Pilots[0].Total = 512.5;
     contest.Pilots[4].RoundScore[3] = 77.0; // a stale record beyond the count
     contest.Pilots[4].Total = 77.0;
     PilotEntry entry;
     entry.name = QStringLiteral("E");
     StorePilot(contest, 0, entry, false);
     EXPECT_EQ(contest.Pilots[0].Name, "E");
-    EXPECT_EQ(contest.Pilots[0].Total, 512.5);
+    EXPECT_EQ(contest.Pilots[0].RoundScore[0], 512.5);
     StorePilot(contest, 4, entry, true);
     EXPECT_EQ(contest.PilotCount, 5);
     EXPECT_EQ(contest.Pilots[4].RoundScore[3], 0.0);
     EXPECT_EQ(contest.Pilots[4].Total, 0.0);
-
     SwapPilots(contest, 0, 1);
-    EXPECT_EQ(contest.Pilots[0].Name, "B");
-    EXPECT_EQ(contest.Pilots[1].RoundScore[0], 512.5);
-    RemovePilot(contest, 1);
+    RemovePilot(contest, 0);
     ASSERT_EQ(contest.PilotCount, 4);
+    EXPECT_EQ(contest.Pilots[0].RoundScore[0], 512.5);
     EXPECT_EQ(contest.Pilots[1].Name, "C");
     EXPECT_EQ(contest.Pilots[3].Name, "E");
 
@@ -149,30 +115,25 @@ TEST(ContestEditing, RecordsStayPackedChangedPilotsKeepTheirPointsNewOnesStartEm
     ASSERT_EQ(contest.JudgeCount, 2);
     EXPECT_EQ(contest.Judges[0].Name, "Navn");
     EXPECT_EQ(contest.Judges[0].Nation, "Nor ge ");
-    EXPECT_EQ(contest.Judges[1].Name, QString::fromUtf8(" Åse"));
     RemoveJudge(contest, 0);
     EXPECT_EQ(contest.JudgeCount, 1);
+    EXPECT_EQ(contest.Judges[0].Name, QString::fromUtf8(" Åse"));
     EXPECT_EQ(contest.Judges[0].Nation, "Nasjon");
-}
 
-TEST(ContestEditing, TeamsNeedANameAndAMemberAndFollowRenamedPilots) {
+    // Teams need a name and a member and follow renamed pilots.
     EXPECT_FALSE(TeamCanBeStored(QStringLiteral("Lag"), 0));
     EXPECT_FALSE(TeamCanBeStored(QStringLiteral(" , "), 1));
     EXPECT_TRUE(TeamCanBeStored(QStringLiteral("Lag"), 1));
-
-    Contest contest;
     StoreTeam(contest, 0, QStringLiteral("Lag,1"), {QStringLiteral("Per"), QStringLiteral("Ola")});
     StoreTeam(contest, 1, QStringLiteral("Lag 2"), {QStringLiteral("Per")});
     contest.TeamCount = 2;
     EXPECT_EQ(contest.Teams[0].Name, "Lag 1");
-    EXPECT_EQ(contest.Teams[0].MemberCount, 2);
     RenameTeamMember(contest, QStringLiteral("Per"), QStringLiteral("Pål"));
-    EXPECT_EQ(contest.Teams[0].Members[0], QString::fromUtf8("Pål"));
     EXPECT_EQ(contest.Teams[0].Members[1], "Ola");
-    EXPECT_EQ(contest.Teams[1].Members[0], QString::fromUtf8("Pål"));
     RemoveTeam(contest, 0);
     EXPECT_EQ(contest.TeamCount, 1);
     EXPECT_EQ(contest.Teams[0].Name, "Lag 2");
+    EXPECT_EQ(contest.Teams[0].Members[0], QString::fromUtf8("Pål"));
 }
 
 TEST(ContestEditing, HeaderValuesTheFileCannotHoldAreRefusedByBox) {
@@ -195,11 +156,10 @@ TEST(ContestEditing, HeaderValuesTheFileCannotHoldAreRefusedByBox) {
         const std::optional<HeaderFault> fault = CheckContestHeader(changed);
         ASSERT_TRUE(fault) << text;
         EXPECT_EQ(fault->box, expected) << text;
+        if (expected == HeaderBox::Date) {
+            EXPECT_TRUE(fault->message.contains(u"Date"));
+        }
     }
-    ContestHeader noDate = header;
-    noDate.date.clear();
-    EXPECT_TRUE(CheckContestHeader(noDate)->message.contains(u"Date"));
-
     Contest contest;
     ContestHeader commas = header;
     commas.name = QStringLiteral("Cup,Moss");
@@ -220,8 +180,7 @@ TEST_F(ContestFolder, SchedulesAreListedNamedNumberedAndTheCompetitionsOwnIsRest
         EXPECT_TRUE(CheckNewScheduleName(QString::fromLatin1(bad), dir.path()).fault) << bad;
 
     contest.ManeuverCount = 2;
-    EXPECT_EQ(ManeuverNumber(QStringLiteral("3"), contest), 3);
-    EXPECT_EQ(ManeuverNumber(QStringLiteral(" 1 "), contest), 1);
+    EXPECT_EQ(ManeuverNumber(QStringLiteral(" 3 "), contest), 3);
     for (const char* bad : {"0", "4", "x", "1.5", ""})
         EXPECT_FALSE(ManeuverNumber(QString::fromLatin1(bad), contest)) << bad;
     contest.ManeuverCount = MaxManeuvers;
@@ -230,7 +189,6 @@ TEST_F(ContestFolder, SchedulesAreListedNamedNumberedAndTheCompetitionsOwnIsRest
 
     StartNewSchedule(contest, QStringLiteral("Sport"), QStringLiteral("Sport.sch"));
     EXPECT_EQ(contest.TotalTime, 10);
-    EXPECT_EQ(contest.ContSchedule, "Sport.sch");
     EXPECT_TRUE(StoreManeuver(contest, 1, QStringLiteral(" Loop, stor "), 3));
     EXPECT_FALSE(StoreManeuver(contest, 1, QStringLiteral("Loop,  stor"), 4));
     EXPECT_EQ(contest.ManeuverCount, 1);

@@ -3,16 +3,15 @@
 #include "support/contestfolder.h"
 #include "support/mutate.h"
 
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 using namespace veltra;
 
 using Fuzz = ContestFolder;
 
+// Under the sanitizers: marks recalled from mutated files stay marks.
 TEST_F(Fuzz, DamagedScoreAndResultsFilesNeverCrashTheReaders) {
     contest.ContName = QStringLiteral("F");
-    contest.Rounds = 2;
     contest.JudgeCount = 5;
     contest.ManeuverCount = 3;
     contest.ManeuverK = {1, 2, 3};
@@ -20,17 +19,11 @@ TEST_F(Fuzz, DamagedScoreAndResultsFilesNeverCrashTheReaders) {
         addPilot(contest, name);
     const QByteArray round = readBytes(testData("round_five_judges.R01"));
     const QByteArray results = readBytes(testData("results.RES"));
-    ASSERT_FALSE(round.isEmpty());
-    ASSERT_FALSE(results.isEmpty());
-
     std::mt19937 random(61206);
-    QElapsedTimer clock;
-    clock.start();
-    int runs = 0;
-    for (; runs < 10000 && clock.elapsed() < 15000; ++runs) {
-        const QByteArray damagedRound = mutate(round, random);
-        ASSERT_TRUE(
-            writeBytes(RoundScoreFilePath(contest, work, contest.Pilots[1].Name, 1), damagedRound));
+    for (int run = 0; run < 1500; ++run) {
+        contest.Rounds = 1 + run % MaxRounds;
+        ASSERT_TRUE(writeBytes(RoundScoreFilePath(contest, work, contest.Pilots[1].Name, 1),
+                               mutate(round, random)));
         ASSERT_TRUE(writeBytes(ResultsFilePath(contest, work), mutate(results, random)));
         RoundMarks marks;
         RecallScores(contest, work, 1, 1, marks);
@@ -38,8 +31,7 @@ TEST_F(Fuzz, DamagedScoreAndResultsFilesNeverCrashTheReaders) {
             for (int j = 0; j < MaxJudges; ++j)
                 ASSERT_TRUE(!marks.hasMark(m, j) ||
                             (marks.mark(m, j) >= 0 && marks.mark(m, j) <= 10));
-        ReadPreviousScores(contest, work, 1 + runs % MaxRounds);
+        ReadPreviousScores(contest, work, contest.Rounds);
         JudgeAnalysisText(contest, work, Texts(), QString());
     }
-    EXPECT_GE(runs, 500);
 }

@@ -18,22 +18,19 @@ class Opening : public ContestFolder {
         ContestFolder::SetUp();
         ASSERT_TRUE(QFile::copy(testData("contest.cnt"), work.contestPath()));
         ASSERT_TRUE(QFile::copy(testData("schedule.sch"), path("Klubbprogram.sch")));
+        ASSERT_TRUE(open().open);
     }
 
     OpenedContest open() { return OpenContest(contest, work, texts); }
 
-    QString file(const char* name) const { return path(name); }
-    QString results() const { return path("Vårcupen 2026.RES"); }
-    QString round(const char* pilot, int round) const {
-        return RoundScoreFilePath(contest, work, QString::fromUtf8(pilot), round);
-    }
-
-    // Stores the points as the score window does, for pilots in list order.
+    // Stores the points of the first round as the score window does, for pilots in list order,
+    // a minute ago.
     void storeResults(std::initializer_list<double> firstRounds) {
         int i = 0;
         for (double points : firstRounds)
             contest.Pilots[i++].RoundScore[0] = points;
-        ASSERT_TRUE(writeBytes(results(), ResultsFileBytes(contest)));
+        ASSERT_TRUE(writeBytes(path("Vårcupen 2026.RES"), ResultsFileBytes(contest)));
+        setModified(path("Vårcupen 2026.RES"), 60);
     }
 
     static void setModified(const QString& file, qint64 secondsAgo) {
@@ -44,14 +41,9 @@ class Opening : public ContestFolder {
     }
 };
 
-// 8 + 8 + 8 marks of maneuver 1 (K 1) and 5 + 5 + 5 of maneuver 2 (K 2), no bonus.
-const QByteArray kMarks81ForKare = "SCORE,01,8,8,8,\r\nSCORE,02,5,5,5,\r\nSCORE,03,0,0,0,\r\n"
-                                   "SCORE,04,0,0,0,\r\nSCORE,05,0,0,0,\r\nBONUS,0\r\n\r\n";
-
 } // namespace
 
 TEST_F(Opening, ARefusedCompetitionLeavesNoCompetitionOpenThatCouldBeWritten) {
-    ASSERT_TRUE(open().open);
     const QByteArray refused = readBytes(testData("contest.cnt"))
                                    .replace("NAK-77,1.50,", "NAK-77,0,")
                                    .replace("Klubbprogram", "Annet");
@@ -75,10 +67,8 @@ TEST_F(Opening, ARefusedCompetitionLeavesNoCompetitionOpenThatCouldBeWritten) {
 }
 
 TEST_F(Opening, PointsComeOnlyFromTheOpenedCompetitionsOwnFiles) {
-    ASSERT_TRUE(open().open);
     storeResults({572.0, 48.5, 12.0, 7.25});
     ASSERT_TRUE(open().open);
-    EXPECT_EQ(contest.Pilots[0].RoundScore[0], 572.0);
     EXPECT_EQ(contest.Pilots[3].RoundScore[0], 7.25);
 
     // The next event, with the same pilots, in a folder of its own without a results file.
@@ -90,33 +80,34 @@ TEST_F(Opening, PointsComeOnlyFromTheOpenedCompetitionsOwnFiles) {
         EXPECT_EQ(contest.Pilots[i].RoundScore[0], 0.0) << i;
 
     // A results file cut short after the first pilot's first round.
-    ASSERT_TRUE(writeBytes(path("next/Vårcupen 2026.RES"),
-                           QString::fromUtf8("001, Bjørn Æsøy, 0100.00, \r\n").toLatin1()));
+    ASSERT_TRUE(
+        writeBytes(path("next/Vårcupen 2026.RES"), "001, Bj\xF8rn \xC6s\xF8y, 0100.00, \r\n"));
     ASSERT_TRUE(open().open);
     EXPECT_EQ(contest.Pilots[0].RoundScore[0], 100.0);
     EXPECT_EQ(contest.Pilots[1].RoundScore[0], 0.0);
 }
 
 TEST_F(Opening, ARoundScoreFileNewerThanTheResultsThatDisagreesGivesThePointsOnce) {
-    ASSERT_TRUE(open().open);
+    // 8 + 8 + 8 marks of maneuver 1 (K 1) and 5 + 5 + 5 of maneuver 2 (K 2): 81 points.
+    const QByteArray marks = "SCORE,01,8,8,8,\r\nSCORE,02,5,5,5,\r\nSCORE,03,0,0,0,\r\n"
+                             "SCORE,04,0,0,0,\r\nSCORE,05,0,0,0,\r\nBONUS,0\r\n\r\n";
     storeResults({572.0, 100.0, 12.0, 7.25});
-    ASSERT_TRUE(writeBytes(round("Kåre Ås", 1), kMarks81ForKare));
-    ASSERT_TRUE(writeBytes(round("Navn", 1), kMarks81ForKare)); // older: the results stand
-    setModified(results(), 60);
-    setModified(round("Navn", 1), 120);
+    const QString kare = RoundScoreFilePath(contest, work, QString::fromUtf8("Kåre Ås"), 1);
+    const QString navn = RoundScoreFilePath(contest, work, QStringLiteral("Navn"), 1);
+    ASSERT_TRUE(writeBytes(kare, marks));
+    ASSERT_TRUE(writeBytes(navn, marks));
+    setModified(navn, 120); // older than the results: they stand
 
     const OpenedContest opened = open();
-    EXPECT_TRUE(opened.open);
     EXPECT_EQ(contest.Pilots[1].RoundScore[0], 81.0);
     EXPECT_EQ(contest.Pilots[2].RoundScore[0], 12.0);
     EXPECT_EQ(contest.Pilots[0].RoundScore[0], 572.0);
     ASSERT_EQ(opened.messages.size(), 1);
     EXPECT_TRUE(opened.messages[0].contains(QString::fromUtf8("Vårcupen 2026 Kåre Ås.R01")));
-    EXPECT_FALSE(opened.messages[0].contains(QString::fromUtf8("Navn.R01")));
+    EXPECT_FALSE(opened.messages[0].contains(QStringLiteral("Navn.R01")));
 
     // Once the results agree with the marks there is nothing to say.
     storeResults({572.0, 81.0, 12.0, 7.25});
-    setModified(results(), 60);
     EXPECT_TRUE(open().messages.isEmpty());
 }
 
