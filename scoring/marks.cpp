@@ -53,13 +53,6 @@ std::int64_t JudgeSum(const RoundMarks& marks, int judge, const Contest& contest
     return sum;
 }
 
-double RoundPoints(const RoundMarks& marks, const Contest& contest, double pilotKFactor) {
-    std::int64_t raw = marks.bonus();
-    for (int m = 0; m < contest.ManeuverCount; ++m)
-        raw += RowSum(marks, m, contest.JudgeCount, contest.ManeuverK[m], contest.ResultMethod);
-    return static_cast<double>(raw) * pilotKFactor;
-}
-
 RoundTotals ComputeRoundTotals(const RoundMarks& marks, const Contest& contest,
                                double pilotKFactor) {
     RoundTotals totals;
@@ -73,6 +66,11 @@ RoundTotals ComputeRoundTotals(const RoundMarks& marks, const Contest& contest,
         totals.judgeSum[j] = JudgeSum(marks, j, contest);
     totals.points = static_cast<double>(raw) * pilotKFactor;
     return totals;
+}
+
+// The points stored for a round are the very points the score window shows.
+double RoundPoints(const RoundMarks& marks, const Contest& contest, double pilotKFactor) {
+    return ComputeRoundTotals(marks, contest, pilotKFactor).points;
 }
 
 QString KFactorCellText(int maneuverK) {
