@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <iostream>
 #include <random>
 
 using namespace veltra;
@@ -343,22 +342,6 @@ TEST_F(ScoresWindow, MarksTheGridCannotShowAreNeverStoredOverAndNewKFactorsAre) 
                     .contains(QByteArray("K\xe5re, 0000.00, 0108.00, 0000.00, ")));
 }
 
-TEST_F(ScoresWindow, ThreeJudgesKeepEveryMarkAndTheBonusAddsBeforeThePilotKFactor) {
-    state.contest.JudgeCount = 3;
-    state.contest.ManeuverK = {2, 10, 10};
-    open();
-    type("8x07x09x0");           // judge by judge down the column: loop, roll, spin
-    EXPECT_EQ(cell(1, 5), "48"); // 8 + 7 + 9 = 24, times 2: fewer than four marks, none dropped
-    EXPECT_EQ(cell(2, 5), "300");
-    EXPECT_EQ(cell(3, 5), ""); // a row sum of 0 shows as an empty cell
-    grid->setCurrentCell(3, 2);
-    type("9");
-    grid->setCurrentCell(3, 3);
-    type("9");
-    bonus->setValue(-8);
-    EXPECT_EQ(cell(4, 5), QStringLiteral(" 572.0")); // (48 + 300 + 180 - 8) x 1.10
-}
-
 TEST_F(ScoresWindow, StoreAndRecallThroughTheGridForOneTwoAndElevenJudges) {
     for (int judges : {1, 2, 11}) {
         state.contest.JudgeCount = judges;
@@ -431,9 +414,6 @@ TEST_F(ScoresWindow, DamagedRoundFilesAreReadIntactOrReportedAndNeverWrittenBack
         {"CR line ends", QByteArray(intact).replace("\r\n", "\r")},
         {"LF line ends", QByteArray(intact).replace("\r\n", "\n")},
     };
-    int refused = 0;
-    int readIntact = 0;
-    int silentlyChanged = 0;
     for (const auto& [name, bytes] : variants) {
         SCOPED_TRACE(name);
         ASSERT_TRUE(writeBytes(roundFile(0, 1), bytes));
@@ -455,20 +435,9 @@ TEST_F(ScoresWindow, DamagedRoundFilesAreReadIntactOrReportedAndNeverWrittenBack
         const bool reported = !read && read.message.startsWith(named) && !said.isEmpty() &&
                               std::all_of(said.begin(), said.end(),
                                           [&](const QString& m) { return m.startsWith(named); });
-        const bool unchanged = files() == before;
-        if (unchanged && read && same && said.isEmpty())
-            ++readIntact;
-        else if (unchanged && reported)
-            ++refused;
-        else
-            ++silentlyChanged;
-        EXPECT_TRUE(unchanged) << name;
-        EXPECT_TRUE(reported || (read && same)) << name << ": " << read.message.toStdString();
+        EXPECT_EQ(files(), before);
+        EXPECT_TRUE(reported || (read && same && said.isEmpty())) << read.message.toStdString();
     }
-    std::cout << "Round score files: " << std::size(variants) << " variants, " << refused
-              << " refused with a message, " << readIntact << " read intact, " << silentlyChanged
-              << " silently changed\n";
-    EXPECT_EQ(silentlyChanged, 0);
 }
 
 TEST_F(ScoresWindow, TabAndShiftTabLeaveTheGridAndComeBackAndATypedRoundTypesNoMark) {
