@@ -4,9 +4,7 @@
 // results. The reports, the printing and the display board have tests of their own.
 #include "scoring/results.h"
 #include "scoring/scorefiles.h"
-#include "support/testsupport.h"
-#include "support/windowdriver.h"
-#include "ui/mainform.h"
+#include "support/windowfixtures.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,34 +44,17 @@ void spinTo(QWidget& window, const char* spin, int value) {
 struct PilotEntry {
     const char* name;
     const char* club;
-    const char* channel;
 };
-const PilotEntry kPilots[] = {{"Bjørn Æsøy", "Tønsberg MFK", "35.010"},
-                              {"Kåre Ås", "Bærum MFK", "35.010"},
-                              {"Åse Lie", "Tønsberg MFK", "35.030"},
-                              {"Per Olsen", "Ørland MFK", "35.050"}};
+const PilotEntry kPilots[] = {{"Bjørn Æsøy", "Tønsberg MFK"},
+                              {"Kåre Ås", "Bærum MFK"},
+                              {"Åse Lie", "Tønsberg MFK"},
+                              {"Per Olsen", "Ørland MFK"}};
 const char* kJudges[] = {"Hans Müller", "Karin Sæther", "Jon Tveit"};
 const char* kManeuvers[][2] = {{"Loop", "2"}, {"Rull", "3"}, {"Landing", "1"}};
 
-class WholeContest : public ::testing::Test {
+// The competition goes into a folder of its own.
+class WholeContest : public MainWindowTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(home.isValid() && cups.isValid());
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VELTRA_SOURCE_DIR "/resources/program/English.lng"),
-                                home.filePath(QStringLiteral("English.lng"))));
-        ASSERT_TRUE(writeBytes(home.filePath(QStringLiteral("Veltra.ini")),
-                               "LANGUAGE_FILE,English.lng\r\n"));
-    }
-
-    std::unique_ptr<MainForm> start(AppState& state) {
-        state.work.ProgramDir = home.path();
-        auto main = std::make_unique<MainForm>(state);
-        main->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
-        return main;
-    }
-
-    QTemporaryDir home;
     QTemporaryDir cups;
 };
 
@@ -121,7 +102,6 @@ void makeCompetition(MainForm& main) {
         whenModal([&pilot](QWidget& dialog) {
             type(dialog, "PilotName", QString::fromUtf8(pilot.name));
             type(dialog, "PilotClub", QString::fromUtf8(pilot.club));
-            type(dialog, "PilotChannel", QString::fromLatin1(pilot.channel));
             click(dialog, "PilotOK");
         });
         click(editor, "AddPilot");
@@ -182,9 +162,9 @@ QString resultsText(MainForm& main, int rounds) {
 TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
     QString results;
     {
-        AppState state;
+        auto main = start();
+        AppState& state = *this->state;
         state.work.ContestDir = cups.path() + u'/';
-        auto main = start(state);
         makeSchedule(*main);
         EXPECT_EQ(readBytes(home.filePath(QStringLiteral("Klubb.sch"))),
                   "TOTALTIME, 8\r\n#, Maneuvre                     ,K\r\n"
@@ -257,9 +237,8 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
     }
 
     // A new run reopens the contest from the recent-files menu and shows the same results.
-    AppState state;
-    auto main = start(state);
+    auto main = start();
     chooseMenu(*main, Qt::Key_F, {Qt::Key_1});
-    EXPECT_EQ(state.work.ContestFile, "cup.cnt");
+    EXPECT_EQ(state->work.ContestFile, "cup.cnt");
     EXPECT_EQ(resultsText(*main, 2), results);
 }
