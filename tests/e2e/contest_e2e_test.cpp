@@ -1,9 +1,11 @@
 // A whole contest as a director runs it, through the real windows with keys and mouse clicks:
 // a new schedule, a new competition with judges, pilots and a team, marks for three rounds, the
-// results viewed and exported, quit, and a restart that reopens the contest and shows the same
-// results. The reports, the printing and the display board have tests of their own.
+// results viewed and exported, the display board asking over a serial line, quit, and a restart
+// that reopens the contest and shows the same results. The reports and the printing have tests
+// of their own.
 #include "scoring/results.h"
 #include "scoring/scorefiles.h"
+#include "support/ptypair.h"
 #include "support/windowfixtures.h"
 
 #include <QApplication>
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSerialPort>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -160,6 +163,11 @@ QString resultsText(MainForm& main, int rounds) {
 } // namespace
 
 TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
+    // Everything but the display board runs where socat is missing.
+    PtyPair line;
+    const bool serialLine = !PtyPair::socat().isEmpty() && line.start(cups.path());
+    if (serialLine)
+        qputenv("VELTRA_COM3", line.programEnd.toUtf8());
     QString results;
     {
         auto main = start();
@@ -233,6 +241,29 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
         const QByteArray exported =
             readBytes(cups.filePath(QString::fromUtf8("Vårcup results.txt")));
         EXPECT_TRUE(exported.contains("\xc5se Lie")) << exported.toStdString();
+        // The display board on serial port 3 asks for the standings.
+        if (serialLine) {
+            whenModal([](QWidget& dialog) {
+                choose(dialog, "RemoteConnect");
+                spinTo(dialog, "ComportNum", 3);
+                click(dialog, "ConfigRemoteDisplayOK");
+            });
+            chooseMenu(*main, Qt::Key_C, {Qt::Key_E});
+            QSerialPort board(line.boardEnd);
+            ASSERT_TRUE(board.open(QIODevice::ReadWrite));
+            board.write("VRD_Update\r");
+            ASSERT_TRUE(board.waitForBytesWritten(2000));
+            QByteArray answer;
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    answer += board.readAll();
+                    return answer.count('\r') >= 5;
+                },
+                5000));
+            EXPECT_TRUE(answer.startsWith(QByteArray("V\xe5rcup,4\r"))) << answer.toStdString();
+            const QString first = QString::number(state.contest.Pilots[0].RoundScore[0]);
+            EXPECT_TRUE(answer.contains(first.toLatin1())) << answer.toStdString();
+        }
         chooseMenu(*main, Qt::Key_F, {Qt::Key_Q});
     }
 
@@ -241,4 +272,7 @@ TEST_F(WholeContest, FromANewScheduleToTheResultsAfterARestart) {
     chooseMenu(*main, Qt::Key_F, {Qt::Key_1});
     EXPECT_EQ(state->work.ContestFile, "cup.cnt");
     EXPECT_EQ(resultsText(*main, 2), results);
+    qunsetenv("VELTRA_COM3");
+    if (!serialLine)
+        GTEST_SKIP() << kNoSocat;
 }

@@ -342,6 +342,16 @@ TEST_F(ScoresWindow, MarksTheGridCannotShowAreNeverStoredOverAndNewKFactorsAre) 
                     .contains(QByteArray("K\xe5re, 0000.00, 0108.00, 0000.00, ")));
 }
 
+TEST_F(ScoresWindow, ThreeJudgesKeepEveryMark) {
+    state.contest.JudgeCount = 3;
+    state.contest.ManeuverK = {2, 10, 10};
+    open();
+    type("8x07x09x0");           // judge by judge down the column: loop, roll, spin
+    EXPECT_EQ(cell(1, 5), "48"); // 8 + 7 + 9 = 24, times 2: fewer than four marks, none dropped
+    EXPECT_EQ(cell(2, 5), "300");
+    EXPECT_EQ(cell(3, 5), ""); // a row sum of 0 shows as an empty cell
+}
+
 TEST_F(ScoresWindow, StoreAndRecallThroughTheGridForOneTwoAndElevenJudges) {
     for (int judges : {1, 2, 11}) {
         state.contest.JudgeCount = judges;
