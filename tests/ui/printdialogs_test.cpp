@@ -34,7 +34,7 @@ class Dialogs : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Dialogs, ConfigPrintingStartsFromTheSettingsChoosesAFolderAndOkKeepsTheChoices) {
+TEST_F(Dialogs, ConfigPrintingStartsFromTheSettingsAndOkKeepsTheChoices) {
     QTemporaryDir pdfs;
     ASSERT_TRUE(QDir(pdfs.path()).mkdir(QStringLiteral("Cup, 2026")));
     Settings settings;
@@ -84,22 +84,10 @@ TEST_F(Dialogs, ConfigPrintingStartsFromTheSettingsChoosesAFolderAndOkKeepsTheCh
     EXPECT_EQ(settings.PdfFolder, QDir(pdfs.path()).absolutePath());
     EXPECT_EQ(settings.PrintPreview, 1);
 
-    // The text printer keeps the resolution for a later switch back; the folder dialog opens
-    // in the folder chosen.
-    const QString chosen = pdfs.filePath(QStringLiteral("Utskrifter"));
-    ASSERT_TRUE(QDir().mkdir(chosen));
+    // The text printer keeps the resolution for a later switch back.
     whenModal([&](QWidget&) {
         EXPECT_EQ(folder.text(), QDir::toNativeSeparators(pdfs.path()));
         EXPECT_TRUE(control<QCheckBox>(form, "PrintPreview").isChecked());
-        whenModal([&](QWidget& shown) {
-            auto* dialog = qobject_cast<QFileDialog*>(&shown);
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(QDir(dialog->directory()), QDir(pdfs.path()));
-            dialog->setDirectory(chosen);
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        click(form, "PdfFolderChoose");
-        EXPECT_EQ(folder.text(), QDir::toNativeSeparators(chosen));
         choose(form, "TextPrinter");
         EXPECT_FALSE(quality.isVisible());
         choose(form, "DestinationPrinter");
@@ -109,6 +97,30 @@ TEST_F(Dialogs, ConfigPrintingStartsFromTheSettingsChoosesAFolderAndOkKeepsTheCh
     EXPECT_EQ(settings.PrinterType, 1);
     EXPECT_EQ(settings.PrintResolution, -4);
     EXPECT_EQ(settings.PrintDestination, 0);
+    EXPECT_EQ(settings.PdfFolder, QDir(pdfs.path()).absolutePath());
+}
+
+TEST_F(Dialogs, ConfigPrintingChoosesTheFolderInAFolderDialog) {
+    QTemporaryDir pdfs;
+    const QString chosen = pdfs.filePath(QStringLiteral("Utskrifter"));
+    ASSERT_TRUE(QDir().mkdir(chosen));
+    Settings settings;
+    settings.PrintDestination = 1;
+    settings.PdfFolder = pdfs.path();
+    ConfigPrintingForm form(settings, texts, main);
+    whenModal([&](QWidget&) {
+        whenModal([&](QWidget& shown) {
+            auto* dialog = qobject_cast<QFileDialog*>(&shown);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(QDir(dialog->directory()), QDir(pdfs.path()));
+            dialog->setDirectory(chosen);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        click(form, "PdfFolderChoose");
+        EXPECT_EQ(boxText(form, "PdfFolder"), QDir::toNativeSeparators(chosen));
+        click(form, "OK");
+    });
+    EXPECT_EQ(form.exec(), QDialog::Accepted);
     EXPECT_EQ(settings.PdfFolder, chosen);
 }
 
