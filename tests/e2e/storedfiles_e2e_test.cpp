@@ -42,7 +42,7 @@ class StoredFiles : public MainWindowTest {
             clickRow(control<QListWidget>(dialog, "Files"), 0);
             click(dialog, "cmdOK");
         });
-        chooseMenu(*main, Qt::Key_F, Qt::Key_S);
+        chooseMenu(*main, Qt::Key_F, {Qt::Key_S});
     }
 
     std::unique_ptr<MainForm> main;
@@ -68,7 +68,7 @@ TEST_F(StoredFiles, SteppingThroughTheScoresOfTheDemoContestChangesNoFile) {
         }
         click(scores, "ScoresOK");
     });
-    chooseMenu(*main, Qt::Key_E, Qt::Key_S);
+    chooseMenu(*main, Qt::Key_E, {Qt::Key_S});
     EXPECT_EQ(files(), before);
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
 }
@@ -82,7 +82,7 @@ TEST_F(StoredFiles, WithoutItsScheduleTheScoreWindowDoesNotOpen) {
     }
     QString shown;
     answerMessage(&shown);
-    chooseMenu(*main, Qt::Key_E, Qt::Key_S);
+    chooseMenu(*main, Qt::Key_E, {Qt::Key_S});
     EXPECT_TRUE(shown.contains(u"Klubbprogram.sch")) << shown.toStdString();
     EXPECT_EQ(files(), before);
 }

@@ -93,7 +93,7 @@ TEST_F(Main,
                   QDir::toNativeSeparators(home.path()));
         pickFile(dialog, QStringLiteral("cups"), QStringLiteral("contest.cnt"));
     });
-    chooseMenu(*form, Qt::Key_F, Qt::Key_S);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_S});
     EXPECT_EQ(boxText(*form, "Footer"), QDir::toNativeSeparators(cups() + "contest.cnt"));
     EXPECT_EQ(boxText(*form, "ResultMethod"), "Std");
     EXPECT_GT(state->contest.ManeuverCount, 0);
@@ -102,7 +102,7 @@ TEST_F(Main,
     EXPECT_TRUE(settings.contains("FILENAMES_IN_FILEMENU_2,contest.cnt\r\n"));
     EXPECT_TRUE(settings.contains("FILELOCATIONS_IN_FILEMENU_2," + cups().toUtf8() + "\r\n"));
 
-    chooseMenu(*form, Qt::Key_F, Qt::Key_C);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_C});
     EXPECT_EQ(boxText(*form, "Footer"), "No competition selected");
     EXPECT_EQ(state->contest.PilotCount, 0);
     EXPECT_EQ(enabledCompetitionItems(*form), 0);
@@ -110,7 +110,7 @@ TEST_F(Main,
     // Another competition starts with the score window on its first pilot and round.
     state->work.CurrentRound = 3;
     state->work.EditPilotIndex = 2;
-    chooseMenu(*form, Qt::Key_F, Qt::Key_2);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_2});
     EXPECT_EQ(state->contest.PilotCount, 4);
     EXPECT_EQ(state->work.CurrentRound, 1);
     EXPECT_EQ(state->work.EditPilotIndex, 0);
@@ -127,22 +127,22 @@ TEST_F(Main,
     const QString gone = QDir::toNativeSeparators(cups() + "gone.cnt");
     QString shown;
     answerMessage(&shown);
-    chooseMenu(*form, Qt::Key_F, Qt::Key_1);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_1});
     EXPECT_EQ(shown, "Veltra:Unable to locate the file.\n" + gone);
     expectNoCompetition();
-    chooseMenu(*form, Qt::Key_F, Qt::Key_2);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_2});
     const QByteArray refused = readBytes(testData("contest.cnt")).replace("JUDGE,02", "JUDGE,1.5");
     ASSERT_TRUE(writeBytes(cups() + "gone.cnt", refused));
     shown.clear();
     answerMessage(&shown);
-    chooseMenu(*form, Qt::Key_F, Qt::Key_1);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_1});
     EXPECT_TRUE(shown.contains(gone)) << shown.toStdString();
     expectNoCompetition();
     EXPECT_EQ(readBytes(cups() + "gone.cnt"), refused);
     EXPECT_EQ(readBytes(ini()), settings);
 
     // Until the new competition is saved nothing may store into the previous one's files.
-    chooseMenu(*form, Qt::Key_F, Qt::Key_N);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_N});
     const Contest& c = state->contest;
     EXPECT_EQ(QList<int>({c.JudgeCount, c.PilotCount, c.TeamCount}), QList<int>({0, 0, 0}));
     EXPECT_TRUE(state->work.ContestFile.isEmpty());
@@ -161,15 +161,15 @@ TEST_F(Main,
 TEST_F(Main, ALanguageChosenFromTheMenuRelabelsTheWindowsAndIsFoundAgainAtTheNextStart) {
     auto form = start();
     whenModal([&](QWidget& shown) { pickFile(shown, QString(), QStringLiteral("Norsk.lng")); });
-    chooseMenu(*form, Qt::Key_C, Qt::Key_L);
+    chooseMenu(*form, Qt::Key_C, {Qt::Key_L});
     EXPECT_EQ(boxText(*form, "Language"), "Norsk.lng");
     EXPECT_EQ(form->fileSelectForm().windowTitle(), "Velg fil");
     // The footer changes only at the next File, Close.
     EXPECT_EQ(boxText(*form, "Footer"), "No competition selected");
     form->ContestSelected(1);
-    chooseMenu(*form, Qt::Key_F, Qt::Key_L);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_L});
     EXPECT_EQ(boxText(*form, "Footer"), "Ingen konkurranse valgt");
-    chooseMenu(*form, Qt::Key_F, Qt::Key_A);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_A});
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(readBytes(ini()).startsWith("LANGUAGE_FILE,Norsk.lng\r\n"));
 
@@ -180,7 +180,7 @@ TEST_F(Main, ALanguageChosenFromTheMenuRelabelsTheWindowsAndIsFoundAgainAtTheNex
     whenModal([&](QWidget& shown) {
         pickFile(shown, QStringLiteral("cups"), QStringLiteral("Eget.lng"));
     });
-    chooseMenu(*form, Qt::Key_O, Qt::Key_S);
+    chooseMenu(*form, Qt::Key_O, {Qt::Key_S});
     form->close();
     EXPECT_TRUE(readBytes(ini()).startsWith("LANGUAGE_FILE," + cups().toUtf8() + "Eget.lng\r\n"));
     form = start();
@@ -271,7 +271,7 @@ TEST_F(Main, TheBodyOpensARecentCompetitionAndFollowsTheRoundsStoredButWritesNot
         QTest::keyClick(&scores, Qt::Key_Escape);
     });
     // Leaving the next pilot's round untouched stores nothing.
-    chooseMenu(*form, Qt::Key_E, Qt::Key_S);
+    chooseMenu(*form, Qt::Key_E, {Qt::Key_S});
     EXPECT_EQ(progress.item(1, 2)->text(), "");
     EXPECT_EQ(summary.text(), "Round 1: 1 of 4 pilots have stored marks.");
     EXPECT_EQ(standings.item(0, 3)->text(), "1000.0");

@@ -342,7 +342,7 @@ TEST_F(ScoresWindow, MarksTheGridCannotShowAreNeverStoredOverAndNewKFactorsAre) 
                     .contains(QByteArray("K\xe5re, 0000.00, 0108.00, 0000.00, ")));
 }
 
-TEST_F(ScoresWindow, ThreeJudgesKeepEveryMark) {
+TEST_F(ScoresWindow, ThreeJudgesKeepEveryMarkAndTheBonusAddsBeforeThePilotKFactor) {
     state.contest.JudgeCount = 3;
     state.contest.ManeuverK = {2, 10, 10};
     open();
@@ -350,6 +350,12 @@ TEST_F(ScoresWindow, ThreeJudgesKeepEveryMark) {
     EXPECT_EQ(cell(1, 5), "48"); // 8 + 7 + 9 = 24, times 2: fewer than four marks, none dropped
     EXPECT_EQ(cell(2, 5), "300");
     EXPECT_EQ(cell(3, 5), ""); // a row sum of 0 shows as an empty cell
+    grid->setCurrentCell(3, 2);
+    type("9");
+    grid->setCurrentCell(3, 3);
+    type("9");
+    bonus->setValue(-8);
+    EXPECT_EQ(cell(4, 5), QStringLiteral(" 572.0")); // (48 + 300 + 180 - 8) x 1.10
 }
 
 TEST_F(ScoresWindow, StoreAndRecallThroughTheGridForOneTwoAndElevenJudges) {
