@@ -90,10 +90,6 @@ inline void chooseMenu(QWidget& window, Qt::Key menuKey, std::initializer_list<Q
         open->close();
 }
 
-inline void chooseMenu(QWidget& window, Qt::Key menuKey, Qt::Key itemKey) {
-    chooseMenu(window, menuKey, {itemKey});
-}
-
 // In the file dialog: goes into `subfolder` by its folder list, when given, and takes `file`.
 inline void pickFile(QWidget& dialog, const QString& subfolder, const QString& file) {
     auto& folders = control<QListWidget>(dialog, "Directories");

@@ -37,7 +37,7 @@ TEST_F(ConfigForms, GeneralSettingsStoreTheFrequencyDisplayModeAtOnce) {
         clickRow(list, 1);
         click(dialog, "GeneralConfigOK");
     });
-    chooseMenu(*form, Qt::Key_C, Qt::Key_G);
+    chooseMenu(*form, Qt::Key_C, {Qt::Key_G});
     EXPECT_EQ(state->settings.FrequencyDisplayMode, 1);
     EXPECT_TRUE(readBytes(ini()).contains("FREQUENCY_DISPLAY_MODE,1\r\n"));
 }
@@ -52,11 +52,11 @@ TEST_F(ConfigForms, AboutClosesOnAClickAnywhereAndHelpShowsTheManualBesideTheMai
         QTest::mouseClick(&control<QWidget>(about, "AboutPicture"), Qt::LeftButton, {},
                           QPoint(5, 5));
     });
-    chooseMenu(*form, Qt::Key_H, Qt::Key_A);
+    chooseMenu(*form, Qt::Key_H, {Qt::Key_A});
     EXPECT_TRUE(shown);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-    chooseMenu(*form, Qt::Key_H, Qt::Key_V);
+    chooseMenu(*form, Qt::Key_H, {Qt::Key_V});
     auto* help = form->findChild<HelpForm*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
@@ -69,7 +69,7 @@ TEST_F(ConfigForms, AboutClosesOnAClickAnywhereAndHelpShowsTheManualBesideTheMai
 
     // With the Norwegian language file the manual is the Norwegian one.
     ASSERT_TRUE(ReadLanguageFile(shippedFile("Norsk.lng"), state->texts));
-    chooseMenu(*form, Qt::Key_H, Qt::Key_V);
+    chooseMenu(*form, Qt::Key_H, {Qt::Key_V});
     EXPECT_EQ(browser.documentTitle(), QString::fromUtf8("Veltra brukerhåndbok"));
     click(*help, "HelpContents");
     EXPECT_EQ(browser.documentTitle(), QString::fromUtf8("Veltra brukerhåndbok"));
@@ -125,7 +125,7 @@ TEST_F(ConfigForms, RemoteDisplaySettingsAreStoredAndAPortThatCannotOpenIsReport
         answerMessage(&shown);
         click(dialog, "ConfigRemoteDisplayOK");
     });
-    chooseMenu(*form, Qt::Key_C, Qt::Key_E);
+    chooseMenu(*form, Qt::Key_C, {Qt::Key_E});
     EXPECT_TRUE(shown.startsWith(u"Veltra:")) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QDir::toNativeSeparators(missing))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("28800,N,8,1"))) << shown.toStdString();
@@ -189,7 +189,7 @@ TEST_F(ConfigForms, LiveResultsAreServedWhenSwitchedOnAndAPortInUseIsTold) {
         EXPECT_EQ(control<QLabel>(dialog, "LiveResultsQrCode").isVisible(), list.count() > 0);
         click(dialog, "LiveResultsOK");
     });
-    chooseMenu(*form, Qt::Key_C, Qt::Key_R);
+    chooseMenu(*form, Qt::Key_C, {Qt::Key_R});
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(readBytes(ini()).contains(
         QStringLiteral("LIVE_RESULTS,1\r\nLIVE_RESULTS_PORT,%1\r\n").arg(port).toLatin1()));
@@ -205,7 +205,7 @@ TEST_F(ConfigForms, LiveResultsAreServedWhenSwitchedOnAndAPortInUseIsTold) {
         answerMessage(&told);
         click(dialog, "LiveResultsOK");
     });
-    chooseMenu(*form, Qt::Key_C, Qt::Key_R);
+    chooseMenu(*form, Qt::Key_C, {Qt::Key_R});
     EXPECT_TRUE(told.contains(QString::number(taken.serverPort()))) << told.toStdString();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(address.isVisible());

@@ -77,7 +77,14 @@ class Main : public MainWindowTest {
 
 } // namespace
 
-TEST_F(Main, ACompetitionOpenedThroughTheFileDialogIsKeptInTheRecentListUntilClosed) {
+TEST_F(Main,
+       RecentFilesKeepACompetitionOpenedAMissingOrRefusedOneLeavesNoneOpenAndNewStoresNothing) {
+    ASSERT_TRUE(
+        writeBytes(ini(), "LANGUAGE_FILE,English.lng\r\nFILES_IN_FILEMENU,1\r\n"
+                          "FILENAMES_IN_FILEMENU_1,gone.cnt\r\nFILELOCATIONS_IN_FILEMENU_1," +
+                              cups().toUtf8() + "\r\n"));
+    ASSERT_TRUE(
+        QFile::copy(testData("results.RES"), cups() + QString::fromUtf8("Vårcupen 2026.RES")));
     auto form = start();
     EXPECT_EQ(boxText(*form, "Footer"), "No competition selected");
     EXPECT_EQ(enabledCompetitionItems(*form), 0);
@@ -86,39 +93,24 @@ TEST_F(Main, ACompetitionOpenedThroughTheFileDialogIsKeptInTheRecentListUntilClo
                   QDir::toNativeSeparators(home.path()));
         pickFile(dialog, QStringLiteral("cups"), QStringLiteral("contest.cnt"));
     });
-    chooseMenu(*form, Qt::Key_F, Qt::Key_S);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_S});
     EXPECT_EQ(boxText(*form, "Footer"), QDir::toNativeSeparators(cups() + "contest.cnt"));
     EXPECT_EQ(boxText(*form, "ResultMethod"), "Std");
-    EXPECT_EQ(state->contest.PilotCount, 4);
     EXPECT_GT(state->contest.ManeuverCount, 0);
-    EXPECT_EQ(enabledCompetitionItems(*form), 13);
-    EXPECT_EQ(form->menuCommand(QStringLiteral("File1"))->text(), "&1 : contest.cnt");
-    const QByteArray saved = readBytes(ini());
-    EXPECT_TRUE(saved.contains("FILENAMES_IN_FILEMENU_1,contest.cnt\r\n"));
-    EXPECT_TRUE(saved.contains("FILELOCATIONS_IN_FILEMENU_1," + cups().toUtf8() + "\r\n"));
+    EXPECT_EQ(form->menuCommand(QStringLiteral("File2"))->text(), "&2 : contest.cnt");
+    const QByteArray settings = readBytes(ini());
+    EXPECT_TRUE(settings.contains("FILENAMES_IN_FILEMENU_2,contest.cnt\r\n"));
+    EXPECT_TRUE(settings.contains("FILELOCATIONS_IN_FILEMENU_2," + cups().toUtf8() + "\r\n"));
 
-    chooseMenu(*form, Qt::Key_F, Qt::Key_C);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_C});
     EXPECT_EQ(boxText(*form, "Footer"), "No competition selected");
     EXPECT_EQ(state->contest.PilotCount, 0);
     EXPECT_EQ(enabledCompetitionItems(*form), 0);
     EXPECT_TRUE(form->menuCommand(QStringLiteral("EditSchedule"))->isEnabled());
-}
-
-TEST_F(Main, RecentFilesOpenAMissingOrRefusedOneLeavesNoneOpenAndFileNewStoresNothingIntoTheOld) {
-    const QByteArray settings = "LANGUAGE_FILE,English.lng\r\nFILES_IN_FILEMENU,2\r\n"
-                                "FILENAMES_IN_FILEMENU_1,contest.cnt\r\n"
-                                "FILENAMES_IN_FILEMENU_2,gone.cnt\r\n"
-                                "FILELOCATIONS_IN_FILEMENU_1," +
-                                cups().toUtf8() + "\r\nFILELOCATIONS_IN_FILEMENU_2," +
-                                cups().toUtf8() + "\r\n";
-    ASSERT_TRUE(writeBytes(ini(), settings));
-    ASSERT_TRUE(
-        QFile::copy(testData("results.RES"), cups() + QString::fromUtf8("Vårcupen 2026.RES")));
-    auto form = start();
     // Another competition starts with the score window on its first pilot and round.
     state->work.CurrentRound = 3;
     state->work.EditPilotIndex = 2;
-    chooseMenu(*form, Qt::Key_F, Qt::Key_1);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_2});
     EXPECT_EQ(state->contest.PilotCount, 4);
     EXPECT_EQ(state->work.CurrentRound, 1);
     EXPECT_EQ(state->work.EditPilotIndex, 0);
@@ -135,22 +127,22 @@ TEST_F(Main, RecentFilesOpenAMissingOrRefusedOneLeavesNoneOpenAndFileNewStoresNo
     const QString gone = QDir::toNativeSeparators(cups() + "gone.cnt");
     QString shown;
     answerMessage(&shown);
-    chooseMenu(*form, Qt::Key_F, Qt::Key_2);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_1});
     EXPECT_EQ(shown, "Veltra:Unable to locate the file.\n" + gone);
     expectNoCompetition();
-    chooseMenu(*form, Qt::Key_F, Qt::Key_1);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_2});
     const QByteArray refused = readBytes(testData("contest.cnt")).replace("JUDGE,02", "JUDGE,1.5");
     ASSERT_TRUE(writeBytes(cups() + "gone.cnt", refused));
     shown.clear();
     answerMessage(&shown);
-    chooseMenu(*form, Qt::Key_F, Qt::Key_2);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_1});
     EXPECT_TRUE(shown.contains(gone)) << shown.toStdString();
     expectNoCompetition();
     EXPECT_EQ(readBytes(cups() + "gone.cnt"), refused);
     EXPECT_EQ(readBytes(ini()), settings);
 
     // Until the new competition is saved nothing may store into the previous one's files.
-    chooseMenu(*form, Qt::Key_F, Qt::Key_N);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_N});
     const Contest& c = state->contest;
     EXPECT_EQ(QList<int>({c.JudgeCount, c.PilotCount, c.TeamCount}), QList<int>({0, 0, 0}));
     EXPECT_TRUE(state->work.ContestFile.isEmpty());
@@ -169,15 +161,15 @@ TEST_F(Main, RecentFilesOpenAMissingOrRefusedOneLeavesNoneOpenAndFileNewStoresNo
 TEST_F(Main, ALanguageChosenFromTheMenuRelabelsTheWindowsAndIsFoundAgainAtTheNextStart) {
     auto form = start();
     whenModal([&](QWidget& shown) { pickFile(shown, QString(), QStringLiteral("Norsk.lng")); });
-    chooseMenu(*form, Qt::Key_C, Qt::Key_L);
+    chooseMenu(*form, Qt::Key_C, {Qt::Key_L});
     EXPECT_EQ(boxText(*form, "Language"), "Norsk.lng");
     EXPECT_EQ(form->fileSelectForm().windowTitle(), "Velg fil");
     // The footer changes only at the next File, Close.
     EXPECT_EQ(boxText(*form, "Footer"), "No competition selected");
     form->ContestSelected(1);
-    chooseMenu(*form, Qt::Key_F, Qt::Key_L);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_L});
     EXPECT_EQ(boxText(*form, "Footer"), "Ingen konkurranse valgt");
-    chooseMenu(*form, Qt::Key_F, Qt::Key_A);
+    chooseMenu(*form, Qt::Key_F, {Qt::Key_A});
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(readBytes(ini()).startsWith("LANGUAGE_FILE,Norsk.lng\r\n"));
 
@@ -188,7 +180,7 @@ TEST_F(Main, ALanguageChosenFromTheMenuRelabelsTheWindowsAndIsFoundAgainAtTheNex
     whenModal([&](QWidget& shown) {
         pickFile(shown, QStringLiteral("cups"), QStringLiteral("Eget.lng"));
     });
-    chooseMenu(*form, Qt::Key_O, Qt::Key_S);
+    chooseMenu(*form, Qt::Key_O, {Qt::Key_S});
     form->close();
     EXPECT_TRUE(readBytes(ini()).startsWith("LANGUAGE_FILE," + cups().toUtf8() + "Eget.lng\r\n"));
     form = start();
@@ -279,7 +271,7 @@ TEST_F(Main, TheBodyOpensARecentCompetitionAndFollowsTheRoundsStoredButWritesNot
         QTest::keyClick(&scores, Qt::Key_Escape);
     });
     // Leaving the next pilot's round untouched stores nothing.
-    chooseMenu(*form, Qt::Key_E, Qt::Key_S);
+    chooseMenu(*form, Qt::Key_E, {Qt::Key_S});
     EXPECT_EQ(progress.item(1, 2)->text(), "");
     EXPECT_EQ(summary.text(), "Round 1: 1 of 4 pilots have stored marks.");
     EXPECT_EQ(standings.item(0, 3)->text(), "1000.0");
@@ -377,106 +369,6 @@ const QStringList kDataLabels = {
     "OverviewLocation", "OverviewSchedule", "OverviewRounds", "OverviewPilots", "OverviewJudges",
     "Recent1",          "Recent2",          "Recent3",        "Recent4",        "Recent5"};
 
-void checkTexts(QWidget& window, const Language& language, QStringList& faults) {
-    const QString where = nameOf(&window) + QStringLiteral(": ");
-    const auto caption = [&](const QObject* control, const QString& text) {
-        if (!text.isEmpty() && !language.hasText(text))
-            faults << where + nameOf(control) + QStringLiteral(" shows \"") + text + u'"';
-    };
-    const auto data = [&](const QObject* control, const QString& text) {
-        const QString word = language.foreignWordIn(text);
-        if (!word.isEmpty())
-            faults << where + nameOf(control) + QStringLiteral(" shows the word ") + word;
-    };
-    caption(&window, window.windowTitle());
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (!control->isVisibleTo(&window))
-            continue;
-        if (auto* label = qobject_cast<QLabel*>(control);
-            label && !kDataLabels.contains(label->objectName()))
-            caption(label, label->text());
-        else if (auto* button = qobject_cast<QAbstractButton*>(control);
-                 button && !kDataLabels.contains(button->objectName()))
-            caption(button, button->text());
-        else if (auto* group = qobject_cast<QGroupBox*>(control))
-            caption(group, group->title());
-        else if (auto* edit = qobject_cast<QLineEdit*>(control))
-            data(edit, edit->text());
-        else if (auto* text = qobject_cast<QPlainTextEdit*>(control))
-            data(text, text->toPlainText());
-        else if (auto* list = qobject_cast<QListWidget*>(control))
-            data(list, lines(*list).join(u'\n'));
-        else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-            for (int i = 0; i < combo->count(); ++i)
-                data(combo, combo->itemText(i));
-        }
-    }
-}
-
-// Every access key of a window leads to one control; a label that names a control has one and
-// leads to that control.
-void checkAccessKeys(QWidget& window, QStringList& faults) {
-    QHash<QChar, QString> owners;
-    if (auto* main = qobject_cast<QMainWindow*>(&window)) {
-        for (QAction* menu : main->menuBar()->actions())
-            owners.insert(accessKeyOf(menu->text()), menu->objectName());
-    }
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (!control->isVisibleTo(&window))
-            continue;
-        QString text;
-        if (auto* label = qobject_cast<QLabel*>(control)) {
-            text = label->text();
-            if (accessKeyOf(text).isNull() != !label->buddy())
-                faults << nameOf(&window) + u':' + nameOf(label) +
-                              QStringLiteral(" has an access key without a control or the reverse");
-        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            text = button->text();
-        } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
-            text = group->title();
-        }
-        const QChar key = accessKeyOf(text);
-        if (key.isNull())
-            continue;
-        if (owners.contains(key))
-            faults << nameOf(&window) + QStringLiteral(": access key ") + key +
-                          QStringLiteral(" of ") + owners[key] + QStringLiteral(" and ") +
-                          nameOf(control);
-        owners.insert(key, nameOf(control));
-    }
-}
-
-// A caption, label, button or list is wide enough for all of its text.
-void checkNothingCut(QWidget& window, QStringList& faults) {
-    const auto cut = [&](const QWidget* control, const QString& text) {
-        faults << nameOf(&window) + u':' + nameOf(control) + QStringLiteral(" cuts \"") + text +
-                      u'"';
-    };
-    if (window.width() < CaptionWidth(window))
-        cut(&window, window.windowTitle());
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (!control->isVisibleTo(&window))
-            continue;
-        const int needed = control->sizeHint().width();
-        if (auto* label = qobject_cast<QLabel*>(control);
-            label && !label->wordWrap() && label->width() < needed)
-            cut(label, label->text());
-        else if (auto* button = qobject_cast<QAbstractButton*>(control);
-                 button && !button->text().isEmpty() && button->width() < needed)
-            cut(button, button->text());
-        else if (auto* group = qobject_cast<QGroupBox*>(control);
-                 group && group->width() < group->minimumSizeHint().width())
-            cut(group, group->title());
-        else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-            for (int i = 0; i < combo->count(); ++i) {
-                if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) + 30 >
-                    combo->width())
-                    cut(combo, combo->itemText(i));
-            }
-        }
-    }
-}
-
 // Tab goes from each control to one below it or to its right, never back up or to the left.
 void checkTabOrder(QWidget& window, QStringList& faults) {
     const int slack = 8;
@@ -500,6 +392,76 @@ void checkTabOrder(QWidget& window, QStringList& faults) {
         previous = control;
         previousAt = at;
     }
+}
+
+// What a shown window shows comes from the language file in use, whole; every access key leads
+// to one control, and a label that names a control has one and leads to that control.
+void checkWindow(QWidget& window, const Language& language, QStringList& faults) {
+    const auto fault = [&](const QObject* control, const QString& what, const QString& text) {
+        faults << nameOf(&window) + u':' + nameOf(control) + what + u'"' + text + u'"';
+    };
+    if (!window.windowTitle().isEmpty() && !language.hasText(window.windowTitle()))
+        fault(&window, QStringLiteral(" shows "), window.windowTitle());
+    if (window.width() < CaptionWidth(window))
+        fault(&window, QStringLiteral(" cuts "), window.windowTitle());
+    QHash<QChar, QString> owners;
+    if (auto* main = qobject_cast<QMainWindow*>(&window)) {
+        for (QAction* menu : main->menuBar()->actions())
+            owners.insert(accessKeyOf(menu->text()), menu->objectName());
+    }
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&window))
+            continue;
+        const int needed = control->sizeHint().width();
+        QString caption;
+        bool cut = false;
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            caption = label->text();
+            cut = !label->wordWrap() && label->width() < needed;
+            if (accessKeyOf(caption).isNull() != !label->buddy())
+                fault(label, QStringLiteral(" has an access key without a control or the reverse "),
+                      caption);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            caption = button->text();
+            cut = !caption.isEmpty() && button->width() < needed;
+        } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+            caption = group->title();
+            cut = group->width() < group->minimumSizeHint().width();
+        } else {
+            QStringList data;
+            if (auto* edit = qobject_cast<QLineEdit*>(control))
+                data << edit->text();
+            else if (auto* text = qobject_cast<QPlainTextEdit*>(control))
+                data << text->toPlainText();
+            else if (auto* list = qobject_cast<QListWidget*>(control))
+                data << lines(*list);
+            else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+                for (int i = 0; i < combo->count(); ++i) {
+                    data << combo->itemText(i);
+                    if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) + 30 >
+                        combo->width())
+                        fault(combo, QStringLiteral(" cuts "), combo->itemText(i));
+                }
+            }
+            for (const QString& text : data) {
+                const QString word = language.foreignWordIn(text);
+                if (!word.isEmpty())
+                    fault(control, QStringLiteral(" shows the word "), word);
+            }
+        }
+        if (cut)
+            fault(control, QStringLiteral(" cuts "), caption);
+        if (!caption.isEmpty() && !kDataLabels.contains(control->objectName()) &&
+            !language.hasText(caption))
+            fault(control, QStringLiteral(" shows "), caption);
+        const QChar key = accessKeyOf(caption);
+        if (key.isNull())
+            continue;
+        if (owners.contains(key))
+            fault(control, QStringLiteral(" shares its access key with ") + owners[key], key);
+        owners.insert(key, nameOf(control));
+    }
+    checkTabOrder(window, faults);
 }
 
 void checkMenus(MainForm& form, const Language& language, QStringList& faults) {
@@ -669,19 +631,13 @@ TEST_P(EveryWindow, ShowsTheLanguageFilesTextsWholeWithUniqueAccessKeysAndTabsIn
         prepare();
         window->show();
         QCoreApplication::processEvents();
-        checkTexts(*window, language, faults);
-        checkAccessKeys(*window, faults);
-        checkNothingCut(*window, faults);
-        checkTabOrder(*window, faults);
+        checkWindow(*window, language, faults);
         if (window != form.get())
             window->hide();
     }
     // The main window without a competition: the recent ones and the commands to begin with.
     form->menuCommand(QStringLiteral("FileClose"))->trigger();
-    checkTexts(*form, language, faults);
-    checkAccessKeys(*form, faults);
-    checkNothingCut(*form, faults);
-    checkTabOrder(*form, faults);
+    checkWindow(*form, language, faults);
     EXPECT_EQ(faults, QStringList());
 }
 

@@ -1,4 +1,3 @@
-#include "scoring/scorefiles.h"
 #include "support/windowfixtures.h"
 #include "ui/judgeform.h"
 #include "ui/pilotform.h"
@@ -33,16 +32,18 @@ class RecordWindows : public LoadedCompetition {
 
 } // namespace
 
-TEST_F(RecordWindows, AChangedPilotKeepsItsPointsAndBadNumbersAreRefused) {
+TEST_F(RecordWindows, AChangedPilotKeepsItsPointsAndBadNumbersOrATakenNameAreRefused) {
     Pilot& navn = state.contest.Pilots[2];
     navn.RoundScore = {412.5, 380.0};
     navn.Total = 792.5;
     state.settings.FrequencyDisplayMode = 1;
     openPilot(2);
     EXPECT_EQ(box("PilotChannel").text(), "61");
-    for (const auto& [name, text, word] : {std::tuple{"PilotKfact", "abc", "K-factor"},
-                                           std::tuple{"PilotChannel", "1000", "channel"},
-                                           std::tuple{"PilotSTARTNO", "x", "start number"}}) {
+    for (const auto& [name, text, word] :
+         {std::tuple{"PilotKfact", "abc", "K-factor"},
+          std::tuple{"PilotChannel", "1000", "channel"},
+          std::tuple{"PilotSTARTNO", "x", "start number"},
+          std::tuple{"PilotName", "Per Olsen", "already called \"Per Olsen\""}}) {
         const QString shown = okWith(name, text);
         EXPECT_TRUE(shown.contains(QLatin1String(word))) << name << shown.toStdString();
         EXPECT_EQ(pilotForm.focusWidget(), &box(name)) << name;
@@ -51,6 +52,9 @@ TEST_F(RecordWindows, AChangedPilotKeepsItsPointsAndBadNumbersAreRefused) {
     EXPECT_EQ(navn.KFactor, 1.10);
     EXPECT_EQ(navn.Channel, 61.0);
 
+    EXPECT_EQ(navn.Name, "Navn");
+
+    box("PilotName").setText(QStringLiteral("Navn"));
     box("PilotKfact").setText(QStringLiteral("1.2"));
     box("PilotChannel").setText(QStringLiteral("61"));
     box("PilotSTARTNO").setText(QStringLiteral("12"));
@@ -64,28 +68,6 @@ TEST_F(RecordWindows, AChangedPilotKeepsItsPointsAndBadNumbersAreRefused) {
     EXPECT_EQ(navn.RoundScore[1], 380.0);
     EXPECT_EQ(navn.Total, 792.5);
     EXPECT_EQ(state.contest.PilotCount, 4);
-}
-
-TEST_F(RecordWindows, ARenamedPilotTakesItsScoreFilesAndResultsLineAlong) {
-    const QString oldFile =
-        RoundScoreFilePath(state.contest, state.work, state.contest.Pilots[3].Name, 2);
-    ASSERT_TRUE(writeBytes(oldFile, "SCORE,01,8,8,8,\r\nBONUS,0\r\n\r\n"));
-    ASSERT_TRUE(writeBytes(ResultsFilePath(state.contest, state.work),
-                           "007, Per Olsen, 0100.00, 0200.00, \r\n"));
-    openPilot(3);
-    EXPECT_TRUE(okWith("PilotName", "Navn").contains(u"already called \"Navn\""));
-    EXPECT_EQ(state.contest.Pilots[3].Name, "Per Olsen");
-
-    box("PilotName").setText(QStringLiteral("Per Ola Olsen"));
-    click(pilotForm, "PilotOK");
-    EXPECT_FALSE(pilotForm.isVisible());
-    EXPECT_FALSE(QFile::exists(oldFile));
-    EXPECT_TRUE(QFile::exists(
-        RoundScoreFilePath(state.contest, state.work, QStringLiteral("Per Ola Olsen"), 2)));
-    EXPECT_EQ(readBytes(ResultsFilePath(state.contest, state.work)),
-              "007, Per Ola Olsen, 0100.00, 0200.00, \r\n");
-    EXPECT_TRUE(readBytes(state.work.contestPath()).contains("PILOT,004,007,Per Ola Olsen,"));
-    EXPECT_EQ(state.contest.Teams[0].Members[1], "Per Ola Olsen");
 }
 
 TEST_F(RecordWindows, AJudgeTextTheFilesCannotHoldIsRefusedAsInThePilotBoxes) {

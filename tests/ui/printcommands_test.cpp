@@ -89,7 +89,7 @@ TEST_F(Printing, PilotAndJudgeListsBecomePdfFilesWithOnePagePerCopy) {
     {
         const MessageGuard interrupted;
         askCopies("Print pilot list", 1);
-        chooseMenu(*form, Qt::Key_P, Qt::Key_P);
+        chooseMenu(*form, Qt::Key_P, {Qt::Key_P});
         EXPECT_EQ(interrupted.texts(), QStringList());
     }
     EXPECT_EQ(statusLine(), written("Pilot list"));
@@ -99,13 +99,13 @@ TEST_F(Printing, PilotAndJudgeListsBecomePdfFilesWithOnePagePerCopy) {
     {
         // Closing the dialog cancels it: nothing is printed and nothing more is shown.
         const ModalGuard closed;
-        chooseMenu(*form, Qt::Key_P, Qt::Key_J);
+        chooseMenu(*form, Qt::Key_P, {Qt::Key_J});
         EXPECT_EQ(closed.opened(), QStringList{"PrintCompForm"});
     }
     EXPECT_FALSE(QFile::exists(pdf("Judge list")));
 
     askCopies("Print judge list", 0);
-    chooseMenu(*form, Qt::Key_P, Qt::Key_J);
+    chooseMenu(*form, Qt::Key_P, {Qt::Key_J});
     EXPECT_EQ(pages("Judge list"), 1);
 }
 
@@ -124,14 +124,14 @@ TEST_F(Printing, ResultsCountTheChosenRoundsOfTheStoredPointsReadAgain) {
                 answerMessage(&damaged);
             click(dialog, "ConfirmOK");
         });
-        chooseMenu(*form, Qt::Key_P, Qt::Key_R);
+        chooseMenu(*form, Qt::Key_P, {Qt::Key_R});
         EXPECT_EQ(damaged.contains(QStringLiteral("computed again")), rounds == 2) << rounds;
         EXPECT_EQ(statusLine(), written("Results"));
         EXPECT_EQ(pages("Results"), 2);
     }
 
     const ModalGuard cancelled;
-    chooseMenu(*form, Qt::Key_P, Qt::Key_R);
+    chooseMenu(*form, Qt::Key_P, {Qt::Key_R});
     EXPECT_EQ(cancelled.opened(), QStringList{"PrintResForm"});
 }
 
@@ -142,7 +142,7 @@ TEST_F(Printing, StartListAndScoreSheetsAskTheirOptionsFirst) {
         moreCopies(dialog, 1);
         click(dialog, "OK");
     });
-    chooseMenu(*form, Qt::Key_P, Qt::Key_S);
+    chooseMenu(*form, Qt::Key_P, {Qt::Key_S});
     EXPECT_EQ(statusLine(), written("Start list"));
     EXPECT_EQ(pages("Start list"), 2);
 
@@ -156,7 +156,7 @@ TEST_F(Printing, StartListAndScoreSheetsAskTheirOptionsFirst) {
         });
         click(dialog, "OK");
     });
-    chooseMenu(*form, Qt::Key_P, Qt::Key_C);
+    chooseMenu(*form, Qt::Key_P, {Qt::Key_C});
     EXPECT_EQ(statusLine(), written("Score sheets - pilot Pilot 2"));
     EXPECT_EQ(pages("Score sheets - pilot Pilot 2"), 3);
 
@@ -166,7 +166,7 @@ TEST_F(Printing, StartListAndScoreSheetsAskTheirOptionsFirst) {
         whenModal([](QWidget& select) { QTest::keyClick(&select, Qt::Key_Escape); });
         click(dialog, "OK");
     });
-    chooseMenu(*form, Qt::Key_P, Qt::Key_C);
+    chooseMenu(*form, Qt::Key_P, {Qt::Key_C});
     EXPECT_EQ(QDir(pdfs.path()).entryList(QDir::Files).size(), 2);
 
     state.contest.JudgeCount = 0;
@@ -174,7 +174,7 @@ TEST_F(Printing, StartListAndScoreSheetsAskTheirOptionsFirst) {
         answerMessage(&shown);
         click(dialog, "OK");
     });
-    chooseMenu(*form, Qt::Key_P, Qt::Key_C);
+    chooseMenu(*form, Qt::Key_P, {Qt::Key_C});
     EXPECT_EQ(shown, "Veltra:There are no score sheets to print: the competition has no judges "
                      "or no pilots.");
 }
@@ -208,7 +208,7 @@ TEST_F(Printing, ThePreviewShowsEveryPageBeforeTheyAreSentOn) {
             });
             click(dialog, "ConfirmOK");
         });
-        chooseMenu(*form, Qt::Key_P, Qt::Key_P);
+        chooseMenu(*form, Qt::Key_P, {Qt::Key_P});
         EXPECT_FALSE(progressShown());
         EXPECT_EQ(QFile::exists(pdf("Pilot list")), button == std::string("PreviewSend"));
     }
@@ -222,14 +222,14 @@ TEST_F(Printing, AMissingPdfFolderIsReported) {
     QString shown;
     ASSERT_TRUE(pdfs.remove());
     askCopies("Print pilot list", 0, &shown);
-    chooseMenu(*form, Qt::Key_P, Qt::Key_P);
+    chooseMenu(*form, Qt::Key_P, {Qt::Key_P});
     EXPECT_TRUE(shown.contains(QDir::toNativeSeparators(pdf("Pilot list"))));
     EXPECT_FALSE(shown.contains(QStringLiteral("was written")));
     EXPECT_FALSE(progressShown());
 
     state.settings.PdfFolder.clear();
     askCopies("Print pilot list", 0, &shown);
-    chooseMenu(*form, Qt::Key_P, Qt::Key_P);
+    chooseMenu(*form, Qt::Key_P, {Qt::Key_P});
     EXPECT_EQ(shown, "Veltra:No folder for the PDF files has been chosen. Choose one under "
                      "Configure > Printing.");
 }
@@ -259,7 +259,7 @@ TEST_F(Printing, ThroughAPrintQueueJobsArriveAndEveryFailureIsTold) {
                 answerMessage(shown);
             click(dialog, "ConfirmOK");
         });
-        chooseMenu(*form, Qt::Key_P, Qt::Key_R);
+        chooseMenu(*form, Qt::Key_P, {Qt::Key_R});
     };
     const auto sentToPrinter = [&] {
         return QTest::qWaitFor(
@@ -276,7 +276,7 @@ TEST_F(Printing, ThroughAPrintQueueJobsArriveAndEveryFailureIsTold) {
         });
         click(dialog, "OK");
     });
-    chooseMenu(*form, Qt::Key_P, Qt::Key_C);
+    chooseMenu(*form, Qt::Key_P, {Qt::Key_C});
     EXPECT_TRUE(sentToPrinter());
     QStringList names;
     for (const PrintService::Job& job : service.jobs()) {
@@ -348,7 +348,7 @@ TEST_F(Printing, AutoPrintWritesTheRoundSheetOfEachPilotOnNext) {
         interruptions = interrupted.texts();
         QTest::keyClick(&scores, Qt::Key_Escape);
     });
-    chooseMenu(*form, Qt::Key_E, Qt::Key_S);
+    chooseMenu(*form, Qt::Key_E, {Qt::Key_S});
     EXPECT_EQ(interruptions, QStringList());
     EXPECT_EQ(statusLine(), written("Round 1 - Pilot 1"));
     EXPECT_EQ(pages("Round 1 - Pilot 1"), 1);

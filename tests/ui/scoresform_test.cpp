@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <iostream>
 #include <random>
 
 using namespace veltra;
@@ -431,9 +430,6 @@ TEST_F(ScoresWindow, DamagedRoundFilesAreReadIntactOrReportedAndNeverWrittenBack
         {"CR line ends", QByteArray(intact).replace("\r\n", "\r")},
         {"LF line ends", QByteArray(intact).replace("\r\n", "\n")},
     };
-    int refused = 0;
-    int readIntact = 0;
-    int silentlyChanged = 0;
     for (const auto& [name, bytes] : variants) {
         SCOPED_TRACE(name);
         ASSERT_TRUE(writeBytes(roundFile(0, 1), bytes));
@@ -455,20 +451,9 @@ TEST_F(ScoresWindow, DamagedRoundFilesAreReadIntactOrReportedAndNeverWrittenBack
         const bool reported = !read && read.message.startsWith(named) && !said.isEmpty() &&
                               std::all_of(said.begin(), said.end(),
                                           [&](const QString& m) { return m.startsWith(named); });
-        const bool unchanged = files() == before;
-        if (unchanged && read && same && said.isEmpty())
-            ++readIntact;
-        else if (unchanged && reported)
-            ++refused;
-        else
-            ++silentlyChanged;
-        EXPECT_TRUE(unchanged) << name;
-        EXPECT_TRUE(reported || (read && same)) << name << ": " << read.message.toStdString();
+        EXPECT_EQ(files(), before);
+        EXPECT_TRUE(reported || (read && same && said.isEmpty())) << read.message.toStdString();
     }
-    std::cout << "Round score files: " << std::size(variants) << " variants, " << refused
-              << " refused with a message, " << readIntact << " read intact, " << silentlyChanged
-              << " silently changed\n";
-    EXPECT_EQ(silentlyChanged, 0);
 }
 
 TEST_F(ScoresWindow, TabAndShiftTabLeaveTheGridAndComeBackAndATypedRoundTypesNoMark) {

@@ -232,27 +232,23 @@ TEST_F(ViewWindows, DrawAsksFirstAndAlwaysWritesTheCompetitionFile) {
     const QStringList before = pilotOrder();
     FixedRandom random;
     QString shown;
-    ASSERT_TRUE(writeBytes(file, ""));
-    answerMessage(&shown, QMessageBox::Cancel);
-    EditStartorder(state, main, random);
+    // Each draw writes the competition file, also when the user cancels it.
+    const auto draw = [&](QMessageBox::StandardButton answer) {
+        ASSERT_TRUE(writeBytes(file, ""));
+        answerMessage(&shown, answer);
+        EditStartorder(state, main, random);
+        EXPECT_EQ(readBytes(file), ContestFileBytes(state.contest));
+    };
+    draw(QMessageBox::Cancel);
     EXPECT_EQ(shown, "Veltra:Draw?");
     EXPECT_EQ(pilotOrder(), before);
-    EXPECT_EQ(readBytes(file), ContestFileBytes(state.contest));
-
-    ASSERT_TRUE(writeBytes(file, ""));
-    answerMessage(&shown);
-    EditStartorder(state, main, random);
+    draw(QMessageBox::Ok);
     EXPECT_NE(pilotOrder(), before);
     for (int i = 0; i < state.contest.PilotCount; ++i)
         EXPECT_EQ(state.contest.Pilots[i].StartNo, state.contest.StartNoOffset + i);
-    EXPECT_EQ(readBytes(file), ContestFileBytes(state.contest));
-
     state.contest.PilotCount = 3;
-    ASSERT_TRUE(writeBytes(file, ""));
-    answerMessage(&shown);
-    EditStartorder(state, main, random);
+    draw(QMessageBox::Ok);
     EXPECT_EQ(shown, "Veltra:Few");
-    EXPECT_EQ(readBytes(file), ContestFileBytes(state.contest));
 
     // The competition file cannot be written: the user is told after the warning.
     state.work.ContestDir = dir.path() + QStringLiteral("/gone/");
