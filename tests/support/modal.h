@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 
-// Runs `action` on the next modal window as soon as it is shown, from inside its own event
-// loop; the action is expected to close it. The modal window open now is not the next one.
+// Runs `action` on the next modal window as soon as it is shown and active (keys typed into it
+// before then would go nowhere on a busy machine), from inside its own event loop; the action is
+// expected to close it. The modal window open now is not the next one.
 inline void whenModal(std::function<void(QWidget&)> action) {
     const QPointer<QWidget> open = QApplication::activeModalWidget();
     auto* timer = new QTimer;
@@ -18,6 +20,8 @@ inline void whenModal(std::function<void(QWidget&)> action) {
             return;
         timer->stop();
         timer->deleteLater();
+        QApplication::setActiveWindow(modal);
+        (void)QTest::qWaitForWindowActive(modal);
         action(*modal);
     });
     timer->start();
