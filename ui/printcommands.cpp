@@ -20,6 +20,11 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QPrinter>
+#include <QTimer>
+#include <mutex>
+#include <thread>
 
 namespace veltra {
 
@@ -63,11 +68,13 @@ ScoreSheetConfirmForm& PrintCommands::scoreSheetConfirmForm() {
     return *scoreSheetConfirmForm_;
 }
 
-PrintPreviewForm& PrintCommands::printPreviewForm() {
-    if (!printPreviewForm_)
-        printPreviewForm_ = std::make_unique<PrintPreviewForm>(state_.texts, mainWindow_);
-    return *printPreviewForm_;
-}
+// Made on a thread of its own, which may still hang in the print service when the windows are
+// long gone; the window's thread takes the printer once it is there.
+struct PrintCommands::PreviewPrinter {
+    std::mutex lock;
+    std::unique_ptr<QPrinter> printer;
+    bool made = false;
+};
 
 QString PrintCommands::text(const char* key) const {
     return state_.texts.get(QString::fromLatin1(key));
@@ -214,9 +221,13 @@ void PrintCommands::send(const QString& reportName, const Report& report) {
         return;
     }
     if (chosen.PrintPreview == 1) {
+        if (!printPreviewForm_) {
+            sendWhenPreviewIsMade(reportName, report);
+            return;
+        }
         Status drawn;
         feedback_.showProgress(0);
-        const bool confirmed = printPreviewForm().confirm(
+        const bool confirmed = printPreviewForm_->confirm(
             reportName, text(toPdf ? "PPF_WRITE_PDF_CAPTION" : "PPF_PRINT_CAPTION"), report, drawn);
         feedback_.hideProgress();
         if (!drawn)
@@ -250,6 +261,49 @@ void PrintCommands::send(const QString& reportName, const Report& report) {
     }
     if (!printQueue_.busy())
         feedback_.hideProgress();
+}
+
+void PrintCommands::sendWhenPreviewIsMade(const QString& reportName, const Report& report) {
+    if (waitingForPreview_)
+        return; // a report is already waiting for the preview, the progress bar running
+    if (!previewPrinter_) {
+        previewPrinter_ = std::make_shared<PreviewPrinter>();
+        std::thread([made = previewPrinter_] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            const std::lock_guard<std::mutex> hold(made->lock);
+            made->printer = std::move(printer);
+            made->made = true;
+        }).detach();
+    }
+    waitingForPreview_ = true;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    feedback_.showProgress(-1);
+    auto* poll = new QTimer(this);
+    auto waited = std::make_shared<QElapsedTimer>();
+    waited->start();
+    connect(poll, &QTimer::timeout, this, [this, poll, waited, reportName, report] {
+        std::unique_ptr<QPrinter> printer;
+        {
+            const std::lock_guard<std::mutex> hold(previewPrinter_->lock);
+            if (!previewPrinter_->made && waited->elapsed() < PrintQueue::TimeLimitMilliseconds)
+                return;
+            printer = std::move(previewPrinter_->printer);
+        }
+        poll->stop();
+        poll->deleteLater();
+        waitingForPreview_ = false;
+        QApplication::restoreOverrideCursor();
+        feedback_.hideProgress();
+        if (!printer) {
+            feedback_.showMessage(state_.texts.get(QStringLiteral("PRINT_SERVICE_NO_ANSWER"))
+                                      .arg(PrintQueue::TimeLimitMilliseconds / 1000));
+            return;
+        }
+        printPreviewForm_ =
+            std::make_unique<PrintPreviewForm>(state_.texts, mainWindow_, std::move(printer));
+        send(reportName, report);
+    });
+    poll->start(20);
 }
 
 // While the printer is being reached the windows go on, the progress bar running and the mouse

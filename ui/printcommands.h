@@ -57,7 +57,6 @@ class PrintCommands final : public QObject {
     PrintCompForm& printCompForm();
     PrintStartForm& printStartForm();
     ScoreSheetConfirmForm& scoreSheetConfirmForm();
-    PrintPreviewForm& printPreviewForm();
 
   private:
     QString text(const char* key) const;
@@ -65,6 +64,10 @@ class PrintCommands final : public QObject {
     void printCompetitorList(const char* captionKey, const QString& reportName, bool pilots);
     // Sends the report where the settings say; `reportName` names its PDF file or print jobs.
     void send(const QString& reportName, const Report& report);
+    // Making the preview's printer asks the print service for its printers, which a hanging
+    // service never answers; so the printer is made on a thread of its own while the windows go
+    // on, and the report waits for it at most the print queue's time limit.
+    void sendWhenPreviewIsMade(const QString& reportName, const Report& report);
     void showPrinting(bool busy);
     void printed(const QueueResult& result);
 
@@ -78,6 +81,9 @@ class PrintCommands final : public QObject {
     std::unique_ptr<PrintStartForm> printStartForm_;
     std::unique_ptr<ScoreSheetConfirmForm> scoreSheetConfirmForm_;
     std::unique_ptr<PrintPreviewForm> printPreviewForm_;
+    struct PreviewPrinter;
+    std::shared_ptr<PreviewPrinter> previewPrinter_;
+    bool waitingForPreview_ = false;
     PrintQueue printQueue_;
 };
 

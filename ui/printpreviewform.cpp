@@ -12,11 +12,12 @@
 
 namespace veltra {
 
-PrintPreviewForm::PrintPreviewForm(const Texts& texts, QWidget& mainWindow)
+PrintPreviewForm::PrintPreviewForm(const Texts& texts, QWidget& mainWindow,
+                                   std::unique_ptr<QPrinter> printer)
     : QDialog(&mainWindow), texts_(texts), mainWindow_(mainWindow),
-      ui_(std::make_unique<Ui::PrintPreviewForm>()) {
+      ui_(std::make_unique<Ui::PrintPreviewForm>()), printer_(std::move(printer)) {
     ui_->setupUi(this);
-    pages_ = new QPrintPreviewWidget(&printer_, ui_->PreviewArea);
+    pages_ = new QPrintPreviewWidget(printer_.get(), ui_->PreviewArea);
     pages_->setObjectName(QStringLiteral("PreviewPages"));
     ui_->PreviewArea->layout()->addWidget(pages_);
     // The pages take the focus between the view buttons above them and the buttons below.

@@ -23,7 +23,8 @@ class PrintPreviewForm final : public QDialog {
     Q_OBJECT
 
   public:
-    PrintPreviewForm(const Texts& texts, QWidget& mainWindow);
+    // `printer` measures the text at the resolution of the PDF files and the printer.
+    PrintPreviewForm(const Texts& texts, QWidget& mainWindow, std::unique_ptr<QPrinter> printer);
     ~PrintPreviewForm() override;
 
     // Draws the report and shows it modally. True when the user chose to send it on; a
@@ -43,8 +44,7 @@ class PrintPreviewForm final : public QDialog {
     const Texts& texts_;
     QWidget& mainWindow_;
     std::unique_ptr<Ui::PrintPreviewForm> ui_;
-    // The preview measures text at the resolution of the PDF files and the printer.
-    QPrinter printer_{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> printer_;
     QPrintPreviewWidget* pages_;
     Report report_;
     Status drawn_;

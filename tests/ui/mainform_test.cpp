@@ -540,7 +540,8 @@ TEST_P(EveryWindow, ShowsTheLanguageFilesTextsWholeWithUniqueAccessKeysAndTabsIn
     auto* printRes = make(new PrintResForm(s, form.get()));
     auto* printComp = make(new PrintCompForm(s.texts, *form));
     auto* printStart = make(new PrintStartForm(s.contest, s.texts, *form));
-    auto* preview = make(new PrintPreviewForm(s.texts, *form));
+    auto* preview = make(
+        new PrintPreviewForm(s.texts, *form, std::make_unique<QPrinter>(QPrinter::HighResolution)));
     auto* view = make(new ViewForm(s, form.get()));
     const auto caption = [&s](const char* key) { return s.texts.get(QString::fromLatin1(key)); };
     // Each window with what its command does before showing it.
