@@ -4,29 +4,41 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <memory>
 
 namespace veltra {
 
 Status SaveFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    const auto fail = [&](const QString& reason) {
-        file.cancelWriting();
+    return SaveFilesTogether({{path, bytes}});
+}
+
+Status SaveFilesTogether(const std::vector<std::pair<QString, QByteArray>>& files) {
+    const auto failure = [](const QString& path, const QString& reason) {
         return Status::failure(QStringLiteral("Could not write the file\n%1\n\n%2")
                                    .arg(QDir::toNativeSeparators(path), reason));
     };
-    // Unbuffered, so that a full disk fails the write itself: a buffered write succeeds and
-    // the flush that fails later does not stop the commit.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return fail(file.errorString());
-    if (!file.commit())
-        return fail(file.errorString());
-    if (QFileInfo(path).size() != bytes.size())
-        return Status::failure(QStringLiteral("Could not write the file\n%1\n\n%2 / %3")
-                                   .arg(QDir::toNativeSeparators(path))
-                                   .arg(QFileInfo(path).size())
-                                   .arg(bytes.size()));
+    std::vector<std::unique_ptr<QSaveFile>> written;
+    for (const auto& [path, bytes] : files) {
+        auto& file = *written.emplace_back(std::make_unique<QSaveFile>(path));
+        // Unbuffered, so that a full disk fails the write itself: a buffered write succeeds
+        // and the flush that fails later does not stop the commit.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            file.write(bytes) != bytes.size() || !file.flush()) {
+            const QString reason = file.errorString();
+            for (const auto& each : written)
+                each->cancelWriting();
+            return failure(path, reason);
+        }
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        QSaveFile& file = *written[i];
+        const auto& [path, bytes] = files[i];
+        if (!file.commit())
+            return failure(path, file.errorString());
+        if (QFileInfo(path).size() != bytes.size())
+            return failure(path,
+                           QStringLiteral("%1 / %2").arg(QFileInfo(path).size()).arg(bytes.size()));
+    }
     return Status::success();
 }
 

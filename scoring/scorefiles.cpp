@@ -368,11 +368,9 @@ Status SaveScores(const Contest& contest, const Workspace& work, int pilotIndex,
         return Status::failure(*fault);
     const QString roundFile =
         RoundScoreFilePath(contest, work, contest.Pilots[pilotIndex].Name, round);
-    const Status saved = SaveFileAtomically(
-        roundFile, RoundScoreFileBytes(marks, contest.ManeuverCount, contest.JudgeCount));
-    if (!saved)
-        return saved;
-    return SaveFileAtomically(ResultsFilePath(contest, work), ResultsFileBytes(contest));
+    return SaveFilesTogether(
+        {{roundFile, RoundScoreFileBytes(marks, contest.ManeuverCount, contest.JudgeCount)},
+         {ResultsFilePath(contest, work), ResultsFileBytes(contest)}});
 }
 
 RoundFileRead ParseRoundScoreFile(const QByteArray& bytes, const Contest& contest,

@@ -202,6 +202,8 @@ TEST_F(ScoreFiles, AStoreThatCannotBeMadeNamesTheFileWritesNothingAndLeavesTheOl
     const Status blocked = SaveScores(contest, work, 0, 1, marks);
     EXPECT_FALSE(blocked);
     EXPECT_TRUE(blocked.message.contains(QStringLiteral("Cup.RES")));
+    // The round's marks are not stored without its points.
+    EXPECT_EQ(QDir(path("cup")).entryList(QDir::Files), QStringList());
     work.ContestDir = dir.path() + QStringLiteral("/vanished/");
     const Status vanished = SaveScores(contest, work, 0, 1, marks);
     EXPECT_FALSE(vanished);
