@@ -396,10 +396,15 @@ RoundFileRead RecallScores(const Contest& contest, const Workspace& work, int pi
     return read;
 }
 
+bool HasStoredRound(const Contest& contest, const Workspace& work, int pilotIndex, int round) {
+    const QFileInfo file(RoundScoreFilePath(contest, work, contest.Pilots[pilotIndex].Name, round));
+    return file.isFile() && file.size() > 0;
+}
+
 bool HasStoredMarks(const Contest& contest, const Workspace& work) {
     for (int p = 0; p < contest.PilotCount; ++p) {
         for (int round = 1; round <= MaxRounds; ++round) {
-            if (QFileInfo::exists(RoundScoreFilePath(contest, work, contest.Pilots[p].Name, round)))
+            if (HasStoredRound(contest, work, p, round))
                 return true;
         }
     }
@@ -411,8 +416,7 @@ StoredRounds ReadStoredRounds(const Contest& contest, const Workspace& work) {
     const int rounds = std::clamp(contest.Rounds, 0, MaxRounds);
     for (int p = 0; p < contest.PilotCount; ++p) {
         for (int r = 0; r < rounds; ++r) {
-            const QFileInfo file(RoundScoreFilePath(contest, work, contest.Pilots[p].Name, r + 1));
-            if (!file.isFile() || file.size() == 0)
+            if (!HasStoredRound(contest, work, p, r + 1))
                 continue;
             stored.ofPilot[p][r] = true;
             ++stored.pilots[r];

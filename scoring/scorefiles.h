@@ -58,11 +58,15 @@ RoundFileRead RecallScores(const Contest& contest, const Workspace& work, int pi
 RoundFileRead ParseRoundScoreFile(const QByteArray& bytes, const Contest& contest,
                                   RoundMarks& marks, const Texts& texts = Texts());
 
-// Whether any pilot of the competition has a round score file.
+// Whether the pilot (an index into the competition) has stored marks for the round: a round
+// score file that is not empty. An empty file is what recalling a round that was never scored
+// used to leave.
+bool HasStoredRound(const Contest& contest, const Workspace& work, int pilotIndex, int round);
+
+// Whether any pilot of the competition has stored marks for any round.
 bool HasStoredMarks(const Contest& contest, const Workspace& work);
 
-// Which pilots have stored marks in which of the competition's rounds: a round score file that
-// is not empty. An empty file is what recalling a round that was never scored used to leave.
+// Which pilots have stored marks in which of the competition's rounds.
 struct StoredRounds {
     std::array<std::array<bool, MaxRounds>, MaxPilots> ofPilot{}; // [pilot][round - 1]
     std::array<int, MaxRounds> pilots{};                          // pilots stored per round

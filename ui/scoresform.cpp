@@ -9,7 +9,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -649,13 +648,13 @@ void ScoresForm::markStoredPilots() {
         markStoredPilot(i);
 }
 
-// A pilot whose round score file of the round shown exists is bold with a check mark.
+// A pilot with stored marks for the round shown is bold with a check mark.
 void ScoresForm::markStoredPilot(int index) {
     QListWidgetItem* item = ui_->PilotList->item(index);
     if (!item || index >= state_.contest.PilotCount)
         return;
-    const bool stored = QFileInfo::exists(RoundScoreFilePath(
-        state_.contest, state_.work, state_.contest.Pilots[index].Name, state_.work.CurrentRound));
+    const bool stored =
+        HasStoredRound(state_.contest, state_.work, index, state_.work.CurrentRound);
     if (!item->icon().isNull() && item->font().bold() == stored)
         return;
     QFont font = ui_->PilotList->font();
