@@ -243,6 +243,7 @@ QString SchedulePath(const Contest& contest, const Workspace& work) {
 Status ReadContest(Contest& contest, const Workspace& work, const Texts& texts) {
     contest.JudgeCount = 0;
     contest.PilotCount = 0;
+    contest.TeamCount = 0;
     const QString path = work.contestPath();
     const std::optional<QByteArray> bytes =
         QFileInfo(path).isFile() ? ReadWholeFile(path) : std::nullopt;

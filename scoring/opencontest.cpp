@@ -93,7 +93,6 @@ QString takeNewerRounds(Contest& contest, const Workspace& work, const Texts& te
 
 OpenedContest OpenContest(Contest& contest, Workspace& work, const Texts& texts) {
     OpenedContest opened;
-    contest.TeamCount = 0;
     const Status contestRead = ReadContest(contest, work, texts);
     if (!contestRead) {
         ClearContest(contest, work);

@@ -150,7 +150,6 @@ Status ChangePilot(Contest& contest, const Workspace& work, const Texts& texts, 
 
     // Only the rename goes to the competition file; the editor's other changes wait for OK.
     Contest onFile = contest;
-    onFile.TeamCount = 0;
     if (const Status read = ReadContest(onFile, work, texts); !read)
         return read;
     const int fileIndex = pilotNamed(onFile, before.Name);

@@ -349,7 +349,6 @@ void CompetitionForm::reject() {
 void CompetitionForm::restoreSaved() {
     Contest restored = saved_;
     if (state_.work.EditMode == 1) {
-        restored.TeamCount = 0;
         const Status read = ReadContest(restored, state_.work, state_.texts);
         if (!read) {
             QMessageBox::warning(this, QString::fromLatin1(ProgramName), read.message);
