@@ -302,14 +302,11 @@ class RoundFileParser {
 
 std::optional<double> RoundPointsFromFile(const Contest& contest, const Workspace& work,
                                           int pilotIndex, int round) {
-    const Pilot& pilot = contest.Pilots[pilotIndex];
-    const QString path = RoundScoreFilePath(contest, work, pilot.Name, round);
-    const std::optional<QByteArray> bytes =
-        QFileInfo::exists(path) ? ReadWholeFile(path) : std::nullopt;
     RoundMarks marks;
-    if (!bytes || bytes->isEmpty() || !ParseRoundScoreFile(*bytes, contest, marks))
+    if (const RoundFileRead read = RecallScores(contest, work, pilotIndex, round, marks);
+        !read.found || !read)
         return std::nullopt;
-    return RoundPoints(marks, contest, pilot.KFactor);
+    return RoundPoints(marks, contest, contest.Pilots[pilotIndex].KFactor);
 }
 
 QString RoundScoreFilePath(const Contest& contest, const Workspace& work, const QString& pilotName,
