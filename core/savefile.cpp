@@ -35,9 +35,8 @@ Status SaveFilesTogether(const std::vector<std::pair<QString, QByteArray>>& file
         const auto& [path, bytes] = files[i];
         if (!file.commit())
             return failure(path, file.errorString());
-        if (QFileInfo(path).size() != bytes.size())
-            return failure(path,
-                           QStringLiteral("%1 / %2").arg(QFileInfo(path).size()).arg(bytes.size()));
+        if (const qint64 size = QFileInfo(path).size(); size != bytes.size())
+            return failure(path, QStringLiteral("%1 / %2").arg(size).arg(bytes.size()));
     }
     return Status::success();
 }

@@ -72,8 +72,7 @@ ScoreSheetConfirmForm& PrintCommands::scoreSheetConfirmForm() {
 // long gone; the window's thread takes the printer once it is there.
 struct PrintCommands::PreviewPrinter {
     std::mutex lock;
-    std::unique_ptr<QPrinter> printer;
-    bool made = false;
+    std::unique_ptr<QPrinter> printer; // empty until made, and again once taken
 };
 
 QString PrintCommands::text(const char* key) const {
@@ -272,7 +271,6 @@ void PrintCommands::sendWhenPreviewIsMade(const QString& reportName, const Repor
             auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
             const std::lock_guard<std::mutex> hold(made->lock);
             made->printer = std::move(printer);
-            made->made = true;
         }).detach();
     }
     waitingForPreview_ = true;
@@ -285,18 +283,16 @@ void PrintCommands::sendWhenPreviewIsMade(const QString& reportName, const Repor
         std::unique_ptr<QPrinter> printer;
         {
             const std::lock_guard<std::mutex> hold(previewPrinter_->lock);
-            if (!previewPrinter_->made && waited->elapsed() < PrintQueue::TimeLimitMilliseconds)
+            if (!previewPrinter_->printer && waited->elapsed() < PrintQueue::TimeLimitMilliseconds)
                 return;
             printer = std::move(previewPrinter_->printer);
         }
         poll->stop();
         poll->deleteLater();
         waitingForPreview_ = false;
-        QApplication::restoreOverrideCursor();
-        feedback_.hideProgress();
+        showPrinting(false);
         if (!printer) {
-            feedback_.showMessage(state_.texts.get(QStringLiteral("PRINT_SERVICE_NO_ANSWER"))
-                                      .arg(PrintQueue::TimeLimitMilliseconds / 1000));
+            printed({QueueResult::Outcome::NoAnswer, QString(), QString()});
             return;
         }
         printPreviewForm_ =
