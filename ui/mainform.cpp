@@ -481,6 +481,13 @@ void MainForm::ConfigurePrinting_Click() {
 
 // The pilot the score entry window shows, while it is open, flies now.
 void MainForm::ApplyLiveResults() {
+    const auto port = static_cast<quint16>(std::clamp(state_.settings.LiveResultsPort, 1, 65535));
+    // A server already on that port serves on: the phones keep their connections, and the
+    // pages follow the other settings by themselves.
+    if (liveServer_ && state_.settings.LiveResults == 1 && liveServer_->port() == port) {
+        showLiveResultsAddress();
+        return;
+    }
     liveServer_.reset();
     if (state_.settings.LiveResults == 1) {
         auto server = std::make_unique<LiveServer>(
@@ -489,8 +496,7 @@ void MainForm::ApplyLiveResults() {
                            ? PilotInRound{state_.work.EditPilotIndex, state_.work.CurrentRound}
                            : PilotInRound{};
             });
-        const Status started = server->start(
-            static_cast<quint16>(std::clamp(state_.settings.LiveResultsPort, 1, 65535)));
+        const Status started = server->start(port);
         if (started)
             liveServer_ = std::move(server);
         else
