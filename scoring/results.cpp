@@ -127,6 +127,15 @@ std::vector<int> TeamsByPlace(const Contest& contest) {
 
 namespace {
 
+// A copy of the competition with the points of the results file, for `rounds` rounds.
+PreparedResults readPoints(const Contest& contest, const Workspace& work, int rounds) {
+    PreparedResults results{contest,          {std::clamp(rounds, 0, MaxRounds), false}, {}, {}, {},
+                            Status::success()};
+    if (!work.ContestFile.isEmpty())
+        results.read = ReadPreviousScores(results.contest, work, results.options.rounds);
+    return results;
+}
+
 void calculate(PreparedResults& results) {
     results.best =
         CalculateResults(results.contest, results.options.rounds, results.options.dropLowest);
@@ -138,16 +147,14 @@ void calculate(PreparedResults& results) {
 
 PreparedResults PrepareResults(const Contest& contest, const Workspace& work,
                                ResultOptions options) {
-    options.rounds = std::clamp(options.rounds, 0, MaxRounds);
-    PreparedResults results{contest, options, {}, {}, {}, Status::success()};
-    if (!work.ContestFile.isEmpty())
-        results.read = ReadPreviousScores(results.contest, work, options.rounds);
+    PreparedResults results = readPoints(contest, work, options.rounds);
+    results.options.dropLowest = options.dropLowest;
     calculate(results);
     return results;
 }
 
 PreparedResults PrepareStandings(const Contest& contest, const Workspace& work, bool dropLowest) {
-    PreparedResults results = PrepareResults(contest, work, {contest.Rounds, false});
+    PreparedResults results = readPoints(contest, work, contest.Rounds);
     const Contest& read = results.contest;
     int flown = 0;
     for (int r = 0; r < results.options.rounds; ++r) {

@@ -26,7 +26,7 @@ FAULTS = [
     ("failed-commit-reported-as-success", "core/savefile.cpp",
      "if (!file.commit())", "if (!file.commit() && file.size() < 0)"),
     ("results-step-skips-the-results-file", "scoring/results.cpp",
-     "results.read = ReadPreviousScores(results.contest, work, options.rounds);",
+     "results.read = ReadPreviousScores(results.contest, work, results.options.rounds);",
      "results.read = Status::success();"),
 ]
 
