@@ -385,6 +385,7 @@ const std::vector<LanguageKey> kKeys = {
     {"PRINT_SERVICE_DOWN", Message, "", true},
     {"PRINT_SERVICE_NO_ANSWER", Message, "", true},
     {"PRINT_REFUSED", Message, "", true},
+    {"PRINT_EXPLANATION_NAME", Message, "", true},
 };
 
 const QHash<QString, const LanguageKey*>& keysByName() {

@@ -255,6 +255,7 @@ constexpr Fallback kFallbacks[] = {
      "printer and the print service and print again."},
     {"PRINT_REFUSED",
      "The printer %1 did not take the report and nothing was printed. The print service says: %2"},
+    {"PRINT_EXPLANATION_NAME", "Explanation %1 - round %2"},
 };
 
 } // namespace

@@ -204,9 +204,7 @@ void PrintCommands::PrintScores(const RoundMarks& marks) {
 
 void PrintCommands::PrintExplanation(const ResultExplanation& explanation) {
     const PrintSettings settings = printSettings();
-    send(QStringLiteral("Explanation %1 - round %2")
-             .arg(explanation.pilotName)
-             .arg(explanation.round.round),
+    send(text("PRINT_EXPLANATION_NAME").arg(explanation.pilotName).arg(explanation.round.round),
          [this, settings, explanation](PrintTarget& target) {
              veltra::PrintExplanation(explanation, state_.texts, settings, target);
          });
