@@ -281,6 +281,7 @@ CompetitionForm& MainForm::competitionForm() {
         ContestSelected(1);
         UpdateQuickSelection(state_.settings, state_.work.ContestFile, state_.work.ContestDir);
         UpdateFilemenu();
+        overview_->refresh();
         SaveConfigFile();
     });
     return *competitionForm_;
@@ -326,7 +327,6 @@ void MainForm::UpdateFilemenu() {
         recent[k]->setVisible(true);
         recent[k]->setEnabled(true);
     }
-    overview_->refresh();
 }
 
 // A competition file that is missing or refused leaves no competition open: nothing may be
